@@ -1,0 +1,108 @@
+// Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString, MessageBox.
+#include "app/Win32CoreHost.h"
+
+#include "res/resource.h"
+
+#include <oleauto.h>
+
+#include <vector>
+
+namespace {
+
+// Frees a BSTR when it goes out of scope.
+class CBstr {
+public:
+    ~CBstr() { SysFreeString(m_text); }
+    BSTR* operator&() { return &m_text; }
+    BSTR Get() const { return m_text; }
+
+private:
+    BSTR m_text = nullptr;
+};
+
+std::string Narrow(const wchar_t* text)
+{
+    if (!text)
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return {};
+    std::vector<char> buffer(static_cast<size_t>(size));
+    WideCharToMultiByte(CP_ACP, 0, text, -1, buffer.data(), size, nullptr, nullptr);
+    return buffer.data();
+}
+
+std::wstring Widen(const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (size <= 0)
+        return {};
+    std::vector<wchar_t> buffer(static_cast<size_t>(size));
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), size);
+    return buffer.data();
+}
+
+}  // namespace
+
+std::string LoadResourceText(int id)
+{
+    std::vector<char> buffer(1024);
+    for (;;) {
+        const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id),
+                                       buffer.data(), static_cast<int>(buffer.size()));
+        if (length <= 0)
+            return {};
+        if (static_cast<size_t>(length) + 1 < buffer.size())
+            return std::string(buffer.data(), static_cast<size_t>(length));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+CDateTime CWin32CoreHost::Now() const
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return CDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+}
+
+std::string CWin32CoreHost::FormatDateTime(const CDateTime& value) const
+{
+    CBstr text;
+    if (FAILED(VarBstrFromDate(value.m_dt, m_locale, 0, &text)))
+        return {};
+    return Narrow(text.Get());
+}
+
+bool CWin32CoreHost::ParseDateTime(const std::string& text, CDateTime& value) const
+{
+    // The German numeric form reads the same in every locale, so stored data stays portable.
+    if (ParseGermanDateTime(text, value))
+        return true;
+    DATE date = 0;
+    std::wstring wide = Widen(text);
+    if (FAILED(VarDateFromStr(&wide[0], m_locale, 0, &date)))
+        return false;
+    // Keep whole seconds only, as everything else does.
+    CDateTime::Parts parts;
+    if (!CDateTime(date).GetParts(parts))
+        return false;
+    CDateTime parsed;
+    if (!parsed.SetDateTime(parts.year, parts.month, parts.day, parts.hour, parts.minute,
+                            parts.second))
+        return false;
+    value = parsed;
+    return true;
+}
+
+std::string CWin32CoreHost::LoadText(int id) const
+{
+    return LoadResourceText(id);
+}
+
+void CWin32CoreHost::ShowDueMessage(const std::string& text)
+{
+    if (m_mainWindow)
+        SetForegroundWindow(m_mainWindow);
+    MessageBoxA(m_mainWindow, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
+                MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,81 @@
+// The installed core host and the portable one used natively and until the program installs its own.
+#include "core/CoreHost.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+struct TextEntry {
+    int id;
+    const char* text;
+};
+
+#define ZM_TEXT(id, text) {id, text},
+const TextEntry kTexts[] = {
+#include "res/strings.inc"
+};
+#undef ZM_TEXT
+
+CCoreHost*& InstalledHost()
+{
+    static CCoreHost* host = nullptr;
+    return host;
+}
+
+}  // namespace
+
+CCoreHost& CoreHost()
+{
+    static CPortableCoreHost portable;
+    CCoreHost* host = InstalledHost();
+    return host ? *host : portable;
+}
+
+CCoreHost* SetCoreHost(CCoreHost* host)
+{
+    CCoreHost* previous = InstalledHost();
+    InstalledHost() = host;
+    return previous;
+}
+
+const char* BuiltInText(int id)
+{
+    for (const auto& entry : kTexts)
+        if (entry.id == id)
+            return entry.text;
+    return "";
+}
+
+CDateTime CPortableCoreHost::Now() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return CDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                     local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec);
+}
+
+std::string CPortableCoreHost::FormatDateTime(const CDateTime& value) const
+{
+    return FormatGermanDateTime(value);
+}
+
+bool CPortableCoreHost::ParseDateTime(const std::string& text, CDateTime& value) const
+{
+    return ParseGermanDateTime(text, value);
+}
+
+std::string CPortableCoreHost::LoadText(int id) const
+{
+    return BuiltInText(id);
+}
+
+void CPortableCoreHost::ShowDueMessage(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+}

@@ -1,0 +1,33 @@
+// One appointment: a target moment, the yearly flag, the preposition and the description.
+#pragma once
+
+#include "core/DateTime.h"
+
+#include <cstdint>
+#include <string>
+
+class CTermin {
+public:
+    // Tomorrow at 00:00:00, yearly, preposition 0, no description.
+    CTermin();
+    CTermin(const CDateTime& target, bool yearly, int32_t preposition, std::string description);
+    CTermin(const CTermin&) = default;
+    CTermin& operator=(const CTermin&) = default;
+    virtual ~CTermin() = default;
+
+    // Reads the one-line text form "date;yearly;preposition;description"; false when any of the
+    // first three fields is empty or unreadable (the record may then be partly filled).
+    bool ParseText(const std::string& text);
+    std::string FormatText() const;
+
+    bool operator<(const CTermin& other) const { return m_dtTarget.m_dt < other.m_dtTarget.m_dt; }
+
+    CDateTime m_dtTarget;
+    int32_t m_bYearly = 1;
+    int32_t m_nPreposition = 0;
+    std::string m_strDescription;
+};
+
+constexpr int kPrepositionCount = 7;
+// The preposition text for an index 0..6 followed by one blank ("bis zum ").
+std::string PrepositionText(int32_t index);

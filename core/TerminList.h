@@ -1,0 +1,49 @@
+// The sortable list of appointments with its registry form and the due handling.
+#pragma once
+
+#include "core/IndexArray.h"
+#include "core/Sortable.h"
+#include "core/Termin.h"
+
+#include <string>
+#include <vector>
+
+namespace orv::Windows {
+class CProfile;
+}
+
+class CTerminList : public CSortable {
+public:
+    static constexpr const char* kSection = "Termine";
+
+    size_t GetSize() const { return m_items.size(); }
+    bool IsEmpty() const { return m_items.empty(); }
+    // New elements are default appointments; count 0 releases the storage.
+    void SetSize(size_t count);
+    CTermin GetAt(size_t index) const { return m_items.at(index); }
+    CTermin& operator[](size_t index) { return m_items.at(index); }
+    const CTermin& operator[](size_t index) const { return m_items.at(index); }
+    void Add(const CTermin& termin) { m_items.push_back(termin); }
+
+    // Removes the records at the given positions; returns 1 when there was at least one.
+    int RemoveIndices(CIndexArray& indices);
+    void Sort() override;
+
+    // Replaces the content with the section "Termine"; false when it cannot be opened.
+    bool Load(orv::Windows::CProfile& profile);
+    // Rewrites the section when modified (or forced); true on success.
+    bool Save(orv::Windows::CProfile& profile, bool force = false);
+
+    // One paint's step for the first appointment at `now`: runs the due handling while it is
+    // due and the application has its main window, then composes the remaining-time text in
+    // the display type. `dayCount` receives the whole days left, -1 when nothing is shown.
+    std::string UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount);
+    // The first appointment's moment is reached: roll a yearly one over, remove a one-time one,
+    // then show the message "%s!\n(%s)".
+    void HandleDue(int32_t& dayCount);
+
+    int32_t m_bModified = 0;
+
+private:
+    std::vector<CTermin> m_items;
+};

@@ -1,0 +1,107 @@
+// Registry-backed settings store: one open section at a time, missing levels created on open.
+#include "framework/RegistryProfile.h"
+
+#include <cstring>
+
+namespace orv::Windows {
+
+CRegistryProfile::~CRegistryProfile()
+{
+    CloseSection();
+}
+
+void CRegistryProfile::SetPath(const char* path)
+{
+    m_path = path ? path : "";
+}
+
+bool CRegistryProfile::OpenSection(const std::string& section)
+{
+    if (IsOpen())
+        CloseSection();
+    return m_section.Create(HKEY_CURRENT_USER, AppKeyPath() + "\\" + section, KEY_ALL_ACCESS) ==
+           ERROR_SUCCESS;
+}
+
+long CRegistryProfile::CloseSection()
+{
+    return m_section.Close();
+}
+
+bool CRegistryProfile::IsOpen() const
+{
+    return m_section.IsOpen();
+}
+
+std::string CRegistryProfile::GetString(const std::string& name, const std::string& defaultValue)
+{
+    std::string text;
+    return m_section.GetString(text, name) == ERROR_SUCCESS ? text : defaultValue;
+}
+
+bool CRegistryProfile::GetBool(const std::string& name, bool defaultValue)
+{
+    bool value = false;
+    return m_section.GetBool(value, name) == ERROR_SUCCESS ? value : defaultValue;
+}
+
+int32_t CRegistryProfile::GetInt(const std::string& name, int32_t defaultValue)
+{
+    int32_t value = 0;
+    return m_section.GetInt(value, name) == ERROR_SUCCESS ? value : defaultValue;
+}
+
+void CRegistryProfile::GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
+                                   int32_t* result)
+{
+    GetBinary(name, count * sizeof(int32_t), defaults, result);
+}
+
+long CRegistryProfile::GetBinary(const std::string& name, size_t size, const void* defaults,
+                                 void* result)
+{
+    const LONG error = m_section.GetBinary(result, size, name);
+    if (error != ERROR_SUCCESS && defaults && defaults != result)
+        std::memmove(result, defaults, size);
+    return error;
+}
+
+bool CRegistryProfile::WriteString(const std::string& name, const std::string& text)
+{
+    return m_section.SetString(text, name) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::WriteBool(const std::string& name, bool value)
+{
+    return m_section.SetBool(value, name) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::WriteInt(const std::string& name, int32_t value)
+{
+    return m_section.SetInt(value, name) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::WriteIntArray(const std::string& name, size_t count, const int32_t* values)
+{
+    return WriteBinary(name, count * sizeof(int32_t), values);
+}
+
+bool CRegistryProfile::WriteBinary(const std::string& name, size_t size, const void* data)
+{
+    return m_section.SetBinary(data, size, name) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::DeleteValue(const std::string& name)
+{
+    return m_section.DeleteValue(name) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::DeleteSection(const std::string& section)
+{
+    CRegistryKey appKey;
+    if (appKey.Open(HKEY_CURRENT_USER, AppKeyPath(), KEY_ALL_ACCESS) != ERROR_SUCCESS)
+        return true;  // nothing stored yet, so nothing to delete
+    return appKey.DeleteKeyTree(section) == ERROR_SUCCESS;
+}
+
+}  // namespace orv::Windows

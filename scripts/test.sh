@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The whole test run: native sanitizer build and tests, then the Win32 build and every test under Wine.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build"
+jobs="$(nproc)"
+
+bash "$root/scripts/setup.sh"
+
+echo "== native build (AddressSanitizer, UndefinedBehaviorSanitizer) =="
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DZIELMARK_SANITIZE=address,undefined >/dev/null
+cmake --build "$build/native" -j "$jobs"
+echo "== native tests =="
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
+
+echo "== Win32 build =="
+bash "$root/scripts/build-win32.sh"
+
+echo "== Win32 tests under Wine =="
+export ZIELMARK_BUILD="$build"
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/xvfb.sh"
+start_xvfb
+trap 'wineserver -k >/dev/null 2>&1 || true; stop_xvfb' EXIT
+bash "$root/scripts/wine-prefix.sh"
+LC_ALL=de_DE.UTF-8 ctest --test-dir "$build/win32" --output-on-failure -j "$jobs"

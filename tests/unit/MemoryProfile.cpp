@@ -1,0 +1,116 @@
+// In-memory settings store used by the portable tests.
+#include "MemoryProfile.h"
+
+#include <cstring>
+
+bool CMemoryProfile::OpenSection(const std::string& section)
+{
+    m_open.clear();
+    if (failOpen)
+        return false;
+    m_open = section;
+    sections[section];
+    return true;
+}
+
+long CMemoryProfile::CloseSection()
+{
+    m_open.clear();
+    return 0;
+}
+
+const CMemoryProfile::Value* CMemoryProfile::Find(const std::string& name) const
+{
+    const auto section = sections.find(m_open);
+    if (m_open.empty() || section == sections.end())
+        return nullptr;
+    const auto value = section->second.find(name);
+    return value == section->second.end() ? nullptr : &value->second;
+}
+
+bool CMemoryProfile::Store(const std::string& name, Value value)
+{
+    if (m_open.empty())
+        return false;
+    ++writes;
+    sections[m_open][name] = std::move(value);
+    return true;
+}
+
+std::string CMemoryProfile::GetString(const std::string& name, const std::string& defaultValue)
+{
+    const Value* value = Find(name);
+    if (!value || value->type != Type::String)
+        return defaultValue;
+    return std::string(value->bytes.begin(), value->bytes.end());
+}
+
+bool CMemoryProfile::GetBool(const std::string& name, bool defaultValue)
+{
+    unsigned char byte = 0;
+    return GetBinary(name, 1, nullptr, &byte) == 0 ? byte != 0 : defaultValue;
+}
+
+int32_t CMemoryProfile::GetInt(const std::string& name, int32_t defaultValue)
+{
+    int32_t number = 0;
+    return GetBinary(name, sizeof(number), nullptr, &number) == 0 ? number : defaultValue;
+}
+
+void CMemoryProfile::GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
+                                 int32_t* result)
+{
+    GetBinary(name, count * sizeof(int32_t), defaults, result);
+}
+
+long CMemoryProfile::GetBinary(const std::string& name, size_t size, const void* defaults,
+                               void* result)
+{
+    const Value* value = Find(name);
+    if (!value || value->type != Type::Binary || value->bytes.size() != size) {
+        if (defaults && defaults != result)
+            std::memmove(result, defaults, size);
+        return value ? 13 : 2;
+    }
+    std::memcpy(result, value->bytes.data(), size);
+    return 0;
+}
+
+bool CMemoryProfile::WriteString(const std::string& name, const std::string& text)
+{
+    return Store(name, Value{Type::String, {text.begin(), text.end()}});
+}
+
+bool CMemoryProfile::WriteBool(const std::string& name, bool value)
+{
+    const unsigned char byte = value ? 1 : 0;
+    return WriteBinary(name, 1, &byte);
+}
+
+bool CMemoryProfile::WriteInt(const std::string& name, int32_t value)
+{
+    return WriteBinary(name, sizeof(value), &value);
+}
+
+bool CMemoryProfile::WriteIntArray(const std::string& name, size_t count, const int32_t* values)
+{
+    return WriteBinary(name, count * sizeof(int32_t), values);
+}
+
+bool CMemoryProfile::WriteBinary(const std::string& name, size_t size, const void* data)
+{
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    return Store(name, Value{Type::Binary, {bytes, bytes + size}});
+}
+
+bool CMemoryProfile::DeleteValue(const std::string& name)
+{
+    ++writes;
+    return !m_open.empty() && sections[m_open].erase(name) > 0;
+}
+
+bool CMemoryProfile::DeleteSection(const std::string& section)
+{
+    ++writes;
+    return sections.erase(section) > 0;
+}

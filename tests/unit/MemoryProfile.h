@@ -1,0 +1,49 @@
+// An in-memory settings store with the registry's value encodings, for the portable tests.
+#pragma once
+
+#include "framework/Profile.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CMemoryProfile : public orv::Windows::CProfile {
+public:
+    enum class Type { String, Binary, Other };
+    struct Value {
+        Type type = Type::String;
+        std::vector<unsigned char> bytes;  // text without terminator for strings
+    };
+    using Section = std::map<std::string, Value>;
+
+    bool OpenSection(const std::string& section) override;
+    long CloseSection() override;
+    bool IsOpen() const override { return !m_open.empty(); }
+
+    std::string GetString(const std::string& name, const std::string& defaultValue) override;
+    bool GetBool(const std::string& name, bool defaultValue) override;
+    int32_t GetInt(const std::string& name, int32_t defaultValue) override;
+    void GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
+                     int32_t* result) override;
+    long GetBinary(const std::string& name, size_t size, const void* defaults,
+                   void* result) override;
+
+    bool WriteString(const std::string& name, const std::string& text) override;
+    bool WriteBool(const std::string& name, bool value) override;
+    bool WriteInt(const std::string& name, int32_t value) override;
+    bool WriteIntArray(const std::string& name, size_t count, const int32_t* values) override;
+    bool WriteBinary(const std::string& name, size_t size, const void* data) override;
+
+    bool DeleteValue(const std::string& name) override;
+    bool DeleteSection(const std::string& section) override;
+
+    std::map<std::string, Section> sections;
+    int writes = 0;         // every change, for "did not touch the store" checks
+    bool failOpen = false;  // OpenSection fails while set
+
+private:
+    const Value* Find(const std::string& name) const;
+    bool Store(const std::string& name, Value value);
+
+    std::string m_open;
+};

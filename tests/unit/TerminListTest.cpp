@@ -1,0 +1,266 @@
+// Appointment list: registry form, removal, sorting and the due handling with its messages.
+#include "core/TerminList.h"
+
+#include "core/RemainingText.h"
+
+#include "MemoryProfile.h"
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+CTerminList ListOf(const Texts& lines)
+{
+    CTerminList list;
+    for (const auto& line : lines) {
+        CTermin termin;
+        EXPECT_TRUE(termin.ParseText(line)) << line;
+        list.Add(termin);
+    }
+    list.Sort();
+    return list;
+}
+
+Texts TextsOf(const CTerminList& list)
+{
+    Texts texts;
+    for (size_t i = 0; i < list.GetSize(); ++i)
+        texts.push_back(list.GetAt(i).FormatText());
+    return texts;
+}
+
+void Store(CMemoryProfile& profile, const std::map<std::string, std::string>& values)
+{
+    profile.OpenSection("Termine");
+    for (const auto& [name, text] : values)
+        profile.WriteString(name, text);
+    profile.CloseSection();
+}
+
+Texts StoredValues(CMemoryProfile& profile)
+{
+    Texts texts;
+    for (const auto& [name, value] : profile.sections["Termine"])
+        texts.push_back(name + "=" + std::string(value.bytes.begin(), value.bytes.end()));
+    return texts;
+}
+
+}  // namespace
+
+TEST(TerminListStore, LoadStopsAtTheFirstGapAndSaveRenumbers)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    Store(profile, {{"t000", "01.01.2022;0;0;A"}, {"t001", "02.01.2022;0;0;B"},
+                    {"t003", "04.01.2022;0;0;D"}});
+    CTerminList list;
+    ASSERT_TRUE(list.Load(profile));
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B"}));
+    EXPECT_EQ(list.m_bModified, 0);
+
+    list.m_bModified = 1;
+    ASSERT_TRUE(list.Save(profile));
+    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B"}));
+    EXPECT_EQ(list.m_bModified, 0);
+}
+
+TEST(TerminListStore, NonStringOrDamagedFirstValueLoadsEmpty)
+{
+    CTestHost host;
+    for (const bool binary : {true, false}) {
+        CMemoryProfile profile;
+        profile.OpenSection("Termine");
+        if (binary)
+            profile.WriteInt("t000", 1);
+        else
+            profile.WriteString("t000", "");
+        profile.WriteString("t001", "02.01.2022;0;0;B");
+        profile.CloseSection();
+
+        CTerminList list = ListOf({"05.05.2025;0;0;alt"});
+        ASSERT_TRUE(list.Load(profile));
+        EXPECT_TRUE(list.IsEmpty());
+    }
+}
+
+TEST(TerminListStore, LoadFailureLeavesTheListAlone)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    profile.failOpen = true;
+    CTerminList list = ListOf({"05.05.2025;0;0;alt"});
+    EXPECT_FALSE(list.Load(profile));
+    EXPECT_EQ(list.GetSize(), 1u);
+    list.m_bModified = 1;
+    EXPECT_FALSE(list.Save(profile));
+    EXPECT_EQ(list.m_bModified, 1);
+}
+
+TEST(TerminListStore, UnmodifiedSaveDoesNotTouchTheStore)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    CTerminList list = ListOf({"01.01.2022;0;0;A"});
+    list.m_bModified = 0;
+    ASSERT_TRUE(list.Save(profile));
+    EXPECT_EQ(profile.writes, 0);
+    EXPECT_TRUE(profile.sections.empty());
+    ASSERT_TRUE(list.Save(profile, true));
+    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A"}));
+}
+
+TEST(TerminListStore, EmptyModifiedSaveLeavesAnEmptySection)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    Store(profile, {{"t000", "01.01.2022;0;0;A"}});
+    CTerminList list;
+    list.m_bModified = 1;
+    ASSERT_TRUE(list.Save(profile));
+    ASSERT_EQ(profile.sections.count("Termine"), 1u);
+    EXPECT_TRUE(profile.sections["Termine"].empty());
+}
+
+TEST(TerminListStore, ManyAppointmentsUseFourDigitNamesPastT999)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    CTerminList list;
+    for (int i = 0; i < 1002; ++i)
+        list.Add(CTermin(CDateTime(2030, 1, 1, 0, 0, 0), false, 0, std::to_string(i)));
+    list.m_bModified = 1;
+    ASSERT_TRUE(list.Save(profile));
+    EXPECT_EQ(profile.sections["Termine"].count("t999"), 1u);
+    EXPECT_EQ(profile.sections["Termine"].count("t1001"), 1u);
+    CTerminList readBack;
+    ASSERT_TRUE(readBack.Load(profile));
+    EXPECT_EQ(readBack.GetSize(), 1002u);
+}
+
+TEST(TerminListEdit, RemoveIndicesTakesTheNamedRecords)
+{
+    CTestHost host;
+    CTerminList list = ListOf({"01.01.2022;0;0;A", "02.01.2022;0;0;B", "03.01.2022;0;0;C",
+                               "04.01.2022;0;0;D", "05.01.2022;0;0;E"});
+    CIndexArray indices{1, 3};
+    EXPECT_EQ(list.RemoveIndices(indices), 1);
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "03.01.2022;0;0;C", "05.01.2022;0;0;E"}));
+    EXPECT_EQ(list.m_bModified, 1);
+    EXPECT_EQ(indices.IsAscending(), 1);  // direction restored, order left descending
+    EXPECT_EQ(indices.GetAt(0), 3);
+
+    CIndexArray none;
+    list.m_bModified = 0;
+    EXPECT_EQ(list.RemoveIndices(none), 0);
+    EXPECT_EQ(list.m_bModified, 0);
+}
+
+TEST(TerminListEdit, SortsInEitherDirection)
+{
+    CTestHost host;
+    CTerminList list = ListOf({"03.01.2022;0;0;C", "01.01.2022;0;0;A", "02.01.2022;0;0;B"});
+    EXPECT_EQ(list.GetAt(0).m_strDescription, "A");
+    list.SetDescending();
+    list.Sort();
+    EXPECT_EQ(list.GetAt(0).m_strDescription, "C");
+    EXPECT_EQ(list.GetAt(2).m_strDescription, "A");
+}
+
+TEST(TerminListDue, OneTimeIsRemovedAndAnnouncedWithItsOwnDate)
+{
+    CTestHost host;
+    host.SetNow("24.12.2021 18:00:00");
+    CTerminList list = ListOf({"24.12.2021 18:00:00;0;1;Bescherung", "31.12.2021;0;0;Silvester"});
+    int32_t days = 5;
+    const std::string text = list.UpdateStep(host.Now(), kDisplayStandard, days);
+    EXPECT_EQ(host.messages, (Texts{"Bescherung!\n(24.12.2021 18:00:00)"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"31.12.2021;0;0;Silvester"}));
+    EXPECT_EQ(list.m_bModified, 1);
+    EXPECT_EQ(text, "6T 06:00:00 bis Silvester");
+    EXPECT_EQ(days, 6);
+}
+
+TEST(TerminListDue, YearlyStaysOneYearLaterAndAnnouncesTheNewDate)
+{
+    CTestHost host;
+    host.SetNow("24.12.2021 18:00:01");
+    CTerminList list = ListOf({"24.12.2021 18:00:00;1;1;Weihnachten", "01.06.2022;0;0;Sommer"});
+    int32_t days = 0;
+    list.UpdateStep(host.Now(), kDisplayCompact, days);
+    EXPECT_EQ(host.messages, (Texts{"Weihnachten!\n(24.12.2022 18:00:00)"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"01.06.2022;0;0;Sommer", "24.12.2022 18:00:00;1;1;Weihnachten"}));
+}
+
+TEST(TerminListDue, YearlyMetYearsLateAnnouncesEachYearThenWaits)
+{
+    CTestHost host;
+    host.SetNow("01.06.2022 00:00:00");
+    CTerminList list = ListOf({"01.05.2019;1;0;Mai"});
+    int32_t days = 0;
+    list.UpdateStep(host.Now(), kDisplayCompact, days);
+    EXPECT_EQ(host.messages, (Texts{"Mai!\n(01.05.2020 00:00:00)", "Mai!\n(01.05.2021 00:00:00)",
+                                    "Mai!\n(01.05.2022 00:00:00)", "Mai!\n(01.05.2023 00:00:00)"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"01.05.2023;1;0;Mai"}));
+    EXPECT_EQ(days, 334);
+}
+
+TEST(TerminListDue, TwoAtTheSameMomentGiveTwoMessages)
+{
+    CTestHost host;
+    host.SetNow("01.01.2022 00:00:00");
+    CTerminList list = ListOf({"01.01.2022;0;0;Eins", "01.01.2022;0;0;Zwei"});
+    int32_t days = 0;
+    EXPECT_EQ(list.UpdateStep(host.Now(), kDisplayCompact, days), ">> Es ist kein Termin hinterlegt. <<");
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[0], host.messages[1]);
+    EXPECT_EQ(days, -1);
+}
+
+TEST(TerminListDue, LeapDayRollsToTheLastDayOfFebruary)
+{
+    CTestHost host;
+    host.SetNow("01.03.2024 00:00:00");
+    CTerminList list = ListOf({"29.02.2024 12:00:00;1;0;Schalttag"});
+    int32_t days = 0;
+    list.UpdateStep(host.Now(), kDisplayCompact, days);
+    EXPECT_EQ(host.messages, (Texts{"Schalttag!\n(28.02.2025 12:00:00)"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"28.02.2025 12:00:00;1;0;Schalttag"}));
+}
+
+TEST(TerminListDue, YearlyPastTheLastYearIsRemovedSoTheLoopEnds)
+{
+    CTestHost host;
+    host.SetNow("31.12.9999 23:59:59");
+    CTerminList list = ListOf({"01.01.9999;1;0;Ende"});
+    int32_t days = 0;
+    list.UpdateStep(host.Now(), kDisplayCompact, days);
+    EXPECT_EQ(host.messages, (Texts{"Ende!\n(01.01.9999 00:00:00)"}));
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+TEST(TerminListDue, NothingIsHandledBeforeTheMainWindowExists)
+{
+    CTestHost host;
+    host.SetMainWindow(false);
+    host.SetNow("02.01.2022 00:00:00");
+    CTerminList list = ListOf({"01.01.2022;0;0;Vorbei"});
+    int32_t days = 3;
+    EXPECT_EQ(list.UpdateStep(host.Now(), kDisplayCompact, days), "0T 00:00:00");
+    EXPECT_EQ(days, 0);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(list.GetSize(), 1u);
+}
+
+TEST(TerminListDue, EmptyListShowsTheNoAppointmentText)
+{
+    CTestHost host;
+    CTerminList list;
+    for (int type : {kDisplayCompact, kDisplayStandard, kDisplayExtended}) {
+        int32_t days = 9;
+        EXPECT_EQ(list.UpdateStep(host.Now(), type, days), ">> Es ist kein Termin hinterlegt. <<");
+        EXPECT_EQ(days, -1);
+    }
+}

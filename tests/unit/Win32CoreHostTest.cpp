@@ -1,0 +1,106 @@
+// The Windows services of the core: locale date text in German and US English, the string table.
+#include "app/Win32CoreHost.h"
+
+#include "core/Termin.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr LCID kGerman = MAKELCID(0x0407, SORT_DEFAULT);
+constexpr LCID kEnglishUS = MAKELCID(0x0409, SORT_DEFAULT);
+
+// Installs the host for one test.
+class ScopedHost {
+public:
+    explicit ScopedHost(LCID locale) : host(locale) { m_previous = SetCoreHost(&host); }
+    ~ScopedHost() { SetCoreHost(m_previous); }
+    CWin32CoreHost host;
+
+private:
+    CCoreHost* m_previous;
+};
+
+std::string ToAnsi(const char* utf8)
+{
+    wchar_t wide[2048];
+    char ansi[2048];
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 2048);
+    WideCharToMultiByte(1252, 0, wide, -1, ansi, 2048, nullptr, nullptr);
+    return ansi;
+}
+
+}  // namespace
+
+TEST(LocaleDates, GermanLocaleWritesGermanFormDateAloneAtMidnight)
+{
+    ScopedHost scoped(kGerman);
+    EXPECT_EQ(scoped.host.FormatDateTime(CDateTime(2021, 12, 24, 18, 0, 0)), "24.12.2021 18:00:00");
+    EXPECT_EQ(scoped.host.FormatDateTime(CDateTime(2021, 12, 24, 0, 0, 0)), "24.12.2021");
+    CTermin termin;
+    ASSERT_TRUE(termin.ParseText("24.12.2021 18:00:00;1;1;Weihnachten"));
+    EXPECT_EQ(termin.FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
+}
+
+TEST(LocaleDates, GermanFormReadsTheSameInUsEnglish)
+{
+    ScopedHost scoped(kEnglishUS);
+    CTermin termin;
+    // Read as German although 1.5. would be January 5th in US order.
+    ASSERT_TRUE(termin.ParseText("1.5.2019 07:05:00;1;0;Mai"));
+    EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "01.05.2019 07:05:00");
+    ASSERT_TRUE(termin.ParseText("24.12.2021;0;1;X"));
+    EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 00:00:00");
+}
+
+TEST(LocaleDates, UsEnglishReadsBackWhatItWrites)
+{
+    ScopedHost scoped(kEnglishUS);
+    const CTermin written(CDateTime(2021, 12, 24, 18, 30, 15), true, 2, "Feier");
+    const std::string text = written.FormatText();
+    EXPECT_EQ(text.find("24.12.2021"), std::string::npos) << text;  // not the German form
+    CTermin readBack;
+    ASSERT_TRUE(readBack.ParseText(text)) << text;
+    EXPECT_DOUBLE_EQ(readBack.m_dtTarget.m_dt, written.m_dtTarget.m_dt);
+
+    const CTermin midnight(CDateTime(2021, 3, 4, 0, 0, 0), false, 0, "");
+    ASSERT_TRUE(readBack.ParseText(midnight.FormatText()));
+    EXPECT_EQ(readBack.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "04.03.2021 00:00:00");
+    EXPECT_EQ(midnight.FormatText().find(':'), std::string::npos) << midnight.FormatText();
+}
+
+TEST(LocaleDates, RejectsTextNoLocaleReads)
+{
+    for (const LCID locale : {kGerman, kEnglishUS}) {
+        ScopedHost scoped(locale);
+        CTermin termin;
+        EXPECT_FALSE(termin.ParseText("kein Datum;1;0;X"));
+        EXPECT_FALSE(termin.ParseText("31.02.2021;1;0;X"));
+    }
+}
+
+TEST(StringTable, ResourceTextsMatchTheBuiltInTable)
+{
+    for (const int id : {IDS_APP_NAME, IDS_PREPOSITION_FIRST, IDS_DAYS_SHORT, IDS_DUE_DATE_FORMAT,
+                         IDS_NO_APPOINTMENT, IDS_LIST_FILE_FILTER, 2003, 2005, 2500, 2501}) {
+        ASSERT_STRNE(BuiltInText(id), "") << id;
+        EXPECT_EQ(LoadResourceText(id), ToAnsi(BuiltInText(id))) << id;
+    }
+    EXPECT_EQ(LoadResourceText(2005), "FEHLER 105: Datei\n\"%s\"\nkann nicht zum Schreiben ge\xF6" "ffnet werden.");
+    EXPECT_EQ(LoadResourceText(4711), "");
+}
+
+TEST(Win32Host, ClockIsLocalTimeInWholeSeconds)
+{
+    CWin32CoreHost host;
+    SYSTEMTIME before{};
+    GetLocalTime(&before);
+    CDateTime::Parts parts;
+    ASSERT_TRUE(host.Now().GetParts(parts));
+    EXPECT_EQ(parts.year, before.wYear);
+    EXPECT_EQ(parts.month, before.wMonth);
+    const double seconds = host.Now().m_dt * 86400.0;
+    EXPECT_NEAR(seconds, static_cast<double>(static_cast<long long>(seconds + 0.5)), 1e-3);
+    EXPECT_FALSE(host.HasMainWindow());
+}
