@@ -1,6 +1,7 @@
 // Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString, MessageBox.
 #include "app/Win32CoreHost.h"
 
+#include "platform/ResourceText.h"
 #include "res/resource.h"
 
 #include <oleauto.h>
@@ -43,20 +44,6 @@ std::wstring Widen(const std::string& text)
 }
 
 }  // namespace
-
-std::string LoadResourceText(int id)
-{
-    std::vector<char> buffer(1024);
-    for (;;) {
-        const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id),
-                                       buffer.data(), static_cast<int>(buffer.size()));
-        if (length <= 0)
-            return {};
-        if (static_cast<size_t>(length) + 1 < buffer.size())
-            return std::string(buffer.data(), static_cast<size_t>(length));
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 CDateTime CWin32CoreHost::Now() const
 {

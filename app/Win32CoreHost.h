@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/CoreHost.h"
+#include "platform/ResourceText.h"
 
 #include <windows.h>
 
@@ -24,6 +25,3 @@ private:
     LCID m_locale;
     HWND m_mainWindow = nullptr;
 };
-
-// A string-table text of the program (ANSI); empty when the id has none.
-std::string LoadResourceText(int id);

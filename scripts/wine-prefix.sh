@@ -8,6 +8,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w
 fi
+if [ "${ZIELMARK_VIRTUAL_DESKTOP:-1}" = 1 ] && [ ! -f "$WINEPREFIX/.zielmark-desktop" ]; then
+    # A Wine virtual desktop: windows are not managed by X, so there is no window-manager wait
+    # on every hide and focus works without a window manager on Xvfb.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.zielmark-desktop"
+fi
 wineserver -p >/dev/null 2>&1 </dev/null || true
 # Start Wine's background services now, detached from any output pipe: a test runner that
 # reads a program's output would otherwise wait for them to exit.

@@ -1,0 +1,206 @@
+// Application base: paths, settings store, message reporting and help display.
+#include "framework/WinApp.h"
+
+#include "framework/HelpText.h"
+#include "framework/PathParts.h"
+#include "framework/RegistryProfile.h"
+#include "framework/StringUtil.h"
+#include "platform/ResourceText.h"
+#include "res/resource.h"
+
+#include <shellapi.h>
+
+namespace orv::Windows {
+
+namespace {
+
+// The compiled-help viewer is optional: it is loaded when asked for, and its absence is a
+// reported failure, not a start-up failure.
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+constexpr UINT kDisplayTopic = 0;
+
+void ShowStop(HWND owner, int formatId, const std::string& argument)
+{
+    const std::string text = Format(LoadResourceText(formatId).c_str(), argument.c_str());
+    MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+}  // namespace
+
+WinApp::WinApp(const char* appName)
+    : CWinApp(appName), m_pfnHelpCallback(&WinApp::HelpHandler), m_pHelpUserData(this)
+{
+}
+
+WinApp::~WinApp()
+{
+    // The viewer's windows live as long as its library: it stays loaded until the end.
+    if (m_hHelpViewer)
+        FreeLibrary(m_hHelpViewer);
+}
+
+BOOL WinApp::InitInstance()
+{
+    m_strCommandLine = GetCommandLineA();  // kept, not acted on
+    const BOOL pathsKnown = InitPaths();
+    auto profile = std::make_unique<CRegistryProfile>();
+    profile->SetPath(m_strRegistryKey.c_str());
+    m_pProfile = std::move(profile);
+    return pathsKnown;
+}
+
+BOOL WinApp::InitPaths()
+{
+    m_strProgramPath = GetModulePath(m_hInstance);
+    if (m_strProgramPath.empty()) {
+        m_strAppNameCopy = CWinApp::m_strAppName;
+        return FALSE;
+    }
+    CPathParts parts(m_strProgramPath);
+    m_strProgramFolder = parts.GetFolder();
+    parts.SetExtension(".ini");
+    m_strProfileName = parts.GetFullPath();
+    m_strRegistryKey = "Orvanta\\" + CWinApp::m_strAppName;
+    parts.SetExtension(".chm");
+    m_strHelpFilePath = parts.GetFullPath();
+    m_strHelpFolder = m_strProgramFolder + "help\\";
+    m_strAppNameCopy = CWinApp::m_strAppName;
+    return TRUE;
+}
+
+void WinApp::SetMainWindow(CWnd* window)
+{
+    m_pMainWnd = window;
+    m_pOwnerWnd = window;
+}
+
+void WinApp::ReleaseMainWindow()
+{
+    if (m_pMainWnd) {
+        m_pOwnerWnd = nullptr;
+        m_pMainWnd = nullptr;
+    }
+}
+
+void WinApp::OnMainWindowDestroyed()
+{
+    // Messages raised after this have no owner rather than a window that is gone.
+    if (m_pOwnerWnd == m_pMainWnd)
+        m_pOwnerWnd = nullptr;
+    CWinApp::OnMainWindowDestroyed();
+}
+
+void WinApp::SetHelpCallback(MessageHelpCallback callback, void* userData)
+{
+    m_pfnHelpCallback = callback;
+    m_pHelpUserData = userData;
+}
+
+void WinApp::ShowError(int id, ...)
+{
+    va_list args;
+    va_start(args, id);
+    ShowNumbered(id, args, IDS_CAPTION_ERROR, kMessageError);
+    va_end(args);
+}
+
+void WinApp::ShowWarning(int id, ...)
+{
+    va_list args;
+    va_start(args, id);
+    ShowNumbered(id, args, IDS_CAPTION_WARNING, kMessageWarning);
+    va_end(args);
+}
+
+void WinApp::ShowNumbered(int id, va_list args, int captionId, int kind)
+{
+    m_nCurrentMessageId = id;
+    const std::string format = LoadResourceText(id);
+    const std::string caption = LoadResourceText(captionId);
+    ShowMessage(format.c_str(), args, caption.c_str(), kind);
+}
+
+INT_PTR WinApp::ShowMessage(const char* format, va_list args, const char* caption, int kind)
+{
+    std::string text = FormatV(format, args);
+    if (text.size() > 999)
+        text.resize(999);
+    CMessageDlg dialog(GetOwnerHandle(), text, caption, kind);
+    if (m_pfnHelpCallback)
+        dialog.SetHelp(m_pfnHelpCallback, m_nCurrentMessageId, m_pHelpUserData);
+    return RunModal(dialog);
+}
+
+INT_PTR WinApp::RunModal(CDialog& dialog)
+{
+    CWnd* const previousOwner = m_pOwnerWnd;
+    m_pOwnerWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    m_pOwnerWnd = previousOwner;
+    return result;
+}
+
+void WinApp::HelpHandler(int event, int32_t messageId, void* userData, CMessageDlg*)
+{
+    if (event != CMessageDlg::kHelpWanted)
+        return;
+    auto* app = static_cast<WinApp*>(userData);
+    const std::string topic = app->m_helpTopics.TopicFor(messageId);
+    app->ShowHelpTopic(topic.c_str());
+}
+
+void WinApp::ShowHelpTopic(const char* topic)
+{
+    if (m_bHelpInBrowser)
+        DisplayBrowserHelp(topic);
+    else
+        DisplayHHelp(topic);
+}
+
+void WinApp::DisplayBrowserHelp(const char* topic)
+{
+    const HelpPage page = HelpPageFor(m_strHelpFolder, topic ? topic : "");
+    char program[MAX_PATH + 1] = "";
+    const auto found = reinterpret_cast<INT_PTR>(FindExecutableA(page.file.c_str(), nullptr, program));
+    INT_PTR started = 0;
+    if (found > 32)
+        started = reinterpret_cast<INT_PTR>(
+            ShellExecuteA(nullptr, nullptr, program, page.address.c_str(), nullptr, SW_SHOWNORMAL));
+    if (found <= 32 || started <= 32)
+        ShowStop(GetOwnerHandle(), IDS_HELP_PAGE_FAILED, page.file);
+}
+
+void WinApp::DisplayHHelp(const char* topic)
+{
+    std::string helpFile = m_strHelpFilePath;
+    if (topic)
+        helpFile += topic;
+    HWND owner = GetOwnerHandle() ? GetOwnerHandle() : GetDesktopWindow();
+    Trace("[orv::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", helpFile.c_str());
+    if (!m_hHelpViewer)
+        m_hHelpViewer = LoadLibraryA("hhctrl.ocx");
+    auto htmlHelp = m_hHelpViewer
+                        ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(m_hHelpViewer, "HtmlHelpA"))
+                        : nullptr;
+    if (!htmlHelp || !htmlHelp(owner, helpFile.c_str(), kDisplayTopic, 0))
+        ShowStop(owner, IDS_ONLINE_HELP_FAILED, helpFile);
+}
+
+void PlaceAtCursor(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (cursor.x + width > screenWidth)
+        cursor.x = screenWidth - width;
+    if (cursor.y + height > screenHeight)
+        cursor.y = screenHeight - height;
+    SetWindowPos(window, HWND_TOPMOST, cursor.x, cursor.y, width, height, 0);
+}
+
+}  // namespace orv::Windows

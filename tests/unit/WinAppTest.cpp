@@ -1,0 +1,67 @@
+// Application base paths and the version resource of this very program.
+#include "framework/PathParts.h"
+#include "framework/VersionInfo.h"
+#include "framework/WinApp.h"
+#include "res/version.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace orv::Windows;
+
+TEST(WinAppPaths, DerivedFromTheProgramFile)
+{
+    WinApp app("Zielmark");
+    ASSERT_TRUE(app.InitInstance());
+    const std::string program = GetModulePath(nullptr);
+    EXPECT_EQ(app.GetProgramPath(), program);
+    const std::string folder = program.substr(0, program.rfind('\\') + 1);
+    EXPECT_EQ(app.GetProgramFolder(), folder);
+    EXPECT_EQ(app.GetHelpFolder(), folder + "help\\");
+    EXPECT_EQ(app.GetRegistryKey(), "Orvanta\\Zielmark");
+    const std::string stem = program.substr(0, program.size() - 4);
+    EXPECT_EQ(app.GetProfileFileName(), stem + ".ini");
+    EXPECT_EQ(app.GetHelpFilePath(), stem + ".chm");
+    ASSERT_NE(app.GetProfile(), nullptr);
+}
+
+TEST(WinAppPaths, NameComesFromTheStringTableByDefault)
+{
+    WinApp app;
+    EXPECT_EQ(app.m_strAppName, "Zielmark");
+}
+
+TEST(VersionInfo, ReadsTheGermanStringsAndTheFileVersion)
+{
+    CVersionInfo info;
+    ASSERT_TRUE(info.Open(GetModulePath(nullptr)));
+    EXPECT_EQ(info.GetPrefix(), "\\StringFileInfo\\040704B0\\");
+    EXPECT_FALSE(info.GetString("FileDescription").empty());
+    EXPECT_NE(info.GetString("LegalCopyright").find("Orvanta"), std::string::npos);
+    EXPECT_EQ(info.GetString("GibtEsNicht"), "");
+    uint16_t major = 0, minor = 0, revision = 0, build = 0;
+    ASSERT_TRUE(info.GetFileVersion(major, minor, revision, build));
+    EXPECT_EQ(major, ZM_VERSION_MAJOR);
+    EXPECT_EQ(build, ZM_VERSION_BUILD);
+    EXPECT_FALSE(info.FormatVersion().empty());
+    // A translation index past the list takes the first pair.
+    ASSERT_TRUE(info.Open(GetModulePath(nullptr), 5));
+    EXPECT_EQ(info.GetPrefix(), "\\StringFileInfo\\040704B0\\");
+}
+
+TEST(VersionInfo, FileWithoutVersionResourceGivesEmptyTexts)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "zielmark_ohne_version.txt";
+    FILE* out = std::fopen(file.c_str(), "w");
+    ASSERT_NE(out, nullptr);
+    std::fputs("kein Programm", out);
+    std::fclose(out);
+    CVersionInfo info;
+    EXPECT_FALSE(info.Open(file));
+    EXPECT_EQ(info.GetString("FileDescription"), "");
+    EXPECT_EQ(info.FormatVersion(), "");
+    std::remove(file.c_str());
+}
