@@ -1,0 +1,28 @@
+// Posting ticker: one message per tick to a window that still exists.
+#include "framework/PostMessageTicker.h"
+
+namespace orv::Windows {
+
+CPostMessageTicker::~CPostMessageTicker()
+{
+    StopAndJoin();
+}
+
+int32_t CPostMessageTicker::Start(HWND window, UINT message, bool fireNow, LPARAM lParam)
+{
+    m_hWnd = window;
+    m_nMsg = message;
+    m_lParam = lParam;
+    return CTickerThread::Start(fireNow);
+}
+
+int32_t CPostMessageTicker::OnTick()
+{
+    const HWND window = m_hWnd;
+    // A lost message costs one repaint; the next tick posts again.
+    if (IsWindow(window))
+        PostMessageA(window, m_nMsg, 0, m_lParam);
+    return 1;
+}
+
+}  // namespace orv::Windows
