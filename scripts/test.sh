@@ -14,6 +14,13 @@ echo "== native tests =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
 
+echo "== native ticker tests (ThreadSanitizer) =="
+# Only the ticker has a second thread; this flavour defines just its test (ticker_tsan).
+cmake -S "$root" -B "$build/tsan" -DCMAKE_BUILD_TYPE=Debug -DZIELMARK_SANITIZE=thread >/dev/null
+cmake --build "$build/tsan" -j "$jobs" --target portable_tests
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+    ctest --test-dir "$build/tsan" --output-on-failure
+
 echo "== Win32 build =="
 bash "$root/scripts/build-win32.sh"
 

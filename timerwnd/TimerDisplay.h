@@ -1,0 +1,69 @@
+// The display model: the live appointments and display settings, and the off-screen surface
+// that each paint renders the remaining-time text into.
+#pragma once
+
+#include "core/TerminList.h"
+#include "platform/Gdi.h"
+#include "settings/CustomColors.h"
+#include "settings/DisplaySet.h"
+#include "timerwnd/ColorFader.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace orv::Windows {
+class CProfile;
+}
+
+class CTimerDisplay {
+public:
+    static constexpr int kMargin = 5;
+    static constexpr int32_t kFadeRangeEnd = 300;
+
+    // The surface is made compatible with the window's device context.
+    CTimerDisplay(HDC windowDC, orv::Windows::CProfile& profile);
+    CTimerDisplay(const CTimerDisplay&) = delete;
+    CTimerDisplay& operator=(const CTimerDisplay&) = delete;
+    virtual ~CTimerDisplay();
+
+    void Load();
+    void Save();
+
+    // Picks the appointment to show (running the due handling) and renders its text.
+    void Update();
+    void RenderText(const std::string& text);
+    SIZE GetSurfaceSize() const;
+    void Blit(HDC target) const;
+
+    void SetTermine(const CTerminList& termine);
+    void SetDisplaySet(const CDisplaySet& displaySet);
+    void SetSchemaName(const std::string& name) { m_schemaName = name; }
+    void SetCustomColors(const CCustomColors& colors) { m_customColors = colors; }
+
+    std::string GetSchemaName() const { return m_schemaName; }
+    CCustomColors GetCustomColors() const { return m_customColors; }
+    const CTerminList& GetTermine() const { return m_termine; }
+    CTerminList& Termine() { return m_termine; }
+    const CDisplaySet& GetDisplaySet() const { return m_displaySet; }
+    int32_t GetDayCount() const { return m_dayCount; }
+    const std::string& GetLastText() const { return m_lastText; }
+    HDC SurfaceDC() const { return m_surface.Get(); }
+
+private:
+    void EnsureSurface(int width, int height);
+    void PaintBackground();
+
+    orv::Windows::CProfile& m_profile;
+    CMemoryDC m_surface;
+    CBitmap m_bitmap;
+    HGDIOBJ m_originalBitmap = nullptr;
+    CColorFader m_fader;
+    CTerminList m_termine;
+    CDisplaySet m_displaySet;
+    std::string m_schemaName;
+    CCustomColors m_customColors;
+    std::string m_emptyText;
+    std::string m_lastText;
+    int32_t m_dayCount = -1;
+};

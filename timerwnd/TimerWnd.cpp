@@ -1,0 +1,357 @@
+// Timer window: creation order, options in the registry, paint step, closing, mouse and commands.
+#include "timerwnd/TimerWnd.h"
+
+#include "framework/MenuEx.h"
+#include "framework/Profile.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
+constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
+constexpr const char* kSection = "MainWnd";
+
+orv::Windows::WinApp* App()
+{
+    return orv::Windows::WinApp::Current();
+}
+
+WINDOWPLACEMENT CurrentPlacement(HWND window)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window, &placement);
+    return placement;
+}
+
+}  // namespace
+
+static_assert(sizeof(WINDOWPLACEMENT) == 44, "the stored placement block is 44 bytes");
+
+CTimerWnd::CTimerWnd(orv::Windows::CProfile& profile) : m_profile(profile)
+{
+}
+
+CTimerWnd::~CTimerWnd()
+{
+    m_display.reset();
+    m_trayIcon.reset();
+    m_ticker.Stop();
+}
+
+bool CTimerWnd::Create()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    WindowClass windowClass{"ZielmarkTimer", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, icon,
+                            LoadCursor(nullptr, IDC_ARROW), nullptr};
+    const std::string title = App() ? App()->m_strAppName : std::string("Zielmark");
+    if (!CreateEx(windowClass, kExStyle, title, kStyle, 20, 20, 180, 10, nullptr, nullptr))
+        return false;
+
+    m_accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_TIMER_ACCEL));
+    {
+        const CClientDC dc(m_hWnd);
+        m_display = std::make_unique<CTimerDisplay>(dc.Get(), m_profile);
+    }
+    m_display->Load();
+    MeasureFrame();
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    m_trayIcon = std::make_unique<CTimerTrayIcon>(m_hWnd);
+    LoadOptions();
+    ShowWindow(m_hWnd, SW_SHOW);
+    UpdateWindow(m_hWnd);
+    ApplyAlwaysOnTop();
+
+    if (StartTicker() != 0) {
+        if (App())
+            App()->ShowError(IDS_ERR_TICKER_START);
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        return false;
+    }
+    return true;
+}
+
+int32_t CTimerWnd::StartTicker()
+{
+    m_ticker.SetInterval(kTickInterval, true);
+    m_ticker.SetStep(kTickInterval);
+    return m_ticker.Start(m_hWnd, kTickMessage, false, 1);
+}
+
+void CTimerWnd::LoadOptions()
+{
+    if (!m_profile.OpenSection(kSection))
+        return;
+    m_bBorder = m_profile.GetBool("Border", m_bBorder);
+    ApplyBorder();
+
+    WINDOWPLACEMENT placement = CurrentPlacement(m_hWnd);
+    m_profile.GetBinary("Placement", sizeof(placement), &placement, &placement);
+    placement.length = sizeof(placement);
+    SetWindowPlacement(m_hWnd, &placement);
+
+    m_bTaskbarIcon = m_profile.GetBool("TaskbarIcon", true);
+    if (m_bTaskbarIcon)
+        ShowTrayIcon();
+    m_bAlwaysOnTop = m_profile.GetBool("AlwaysOnTop", m_bAlwaysOnTop);
+    m_nDblClkCmd = m_profile.GetInt("DblClkCmd", ID_SETTINGS);
+    m_profile.CloseSection();
+}
+
+void CTimerWnd::SaveOptions()
+{
+    if (!m_profile.OpenSection(kSection))
+        return;
+    const WINDOWPLACEMENT placement = CurrentPlacement(m_hWnd);
+    m_profile.WriteBinary("Placement", sizeof(placement), &placement);
+    m_profile.WriteBool("TaskbarIcon", m_bTaskbarIcon);
+    m_profile.WriteBool("AlwaysOnTop", m_bAlwaysOnTop);
+    m_profile.WriteBool("Border", m_bBorder);
+    m_profile.WriteInt("DblClkCmd", m_nDblClkCmd);
+    m_profile.CloseSection();
+}
+
+void CTimerWnd::SaveAll()
+{
+    if (m_display)
+        m_display->Save();
+    SaveOptions();
+}
+
+void CTimerWnd::ApplyBorder()
+{
+    LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+    LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    if (m_bBorder) {
+        style |= WS_DLGFRAME;
+        exStyle |= WS_EX_CLIENTEDGE;
+    } else {
+        style &= ~WS_DLGFRAME;
+        exStyle &= ~WS_EX_CLIENTEDGE;
+    }
+    SetWindowLongA(m_hWnd, GWL_STYLE, style);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
+    // The next paints resize the window, which lets the new frame take effect.
+    m_frameChangePending = 1;
+}
+
+void CTimerWnd::ApplyAlwaysOnTop()
+{
+    SetWindowPos(m_hWnd, m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CTimerWnd::ShowTrayIcon()
+{
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(m_hWnd, WM_GETICON, ICON_BIG, 0));
+    m_trayIcon->Show(icon, ID_TRAY_NOTIFY);
+}
+
+void CTimerWnd::MeasureFrame()
+{
+    RECT window{};
+    RECT client{};
+    GetWindowRect(m_hWnd, &window);
+    GetClientRect(m_hWnd, &client);
+    m_frameExtent.cx = (window.right - window.left) - client.right;
+    m_frameExtent.cy = (window.bottom - window.top) - client.bottom;
+}
+
+bool CTimerWnd::PreTranslateMessage(MSG* msg)
+{
+    if (m_accelerators && TranslateAcceleratorA(m_hWnd, m_accelerators, msg))
+        return true;
+    return CWnd::PreTranslateMessage(msg);
+}
+
+LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (msg) {
+    case kTickMessage:
+        InvalidateRect(m_hWnd, nullptr, TRUE);
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the paint step covers the whole client area
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        SaveAll();
+        break;
+    case WM_ENDSESSION:
+        if (wParam)
+            SaveAll();
+        return 0;
+    case WM_LBUTTONDOWN:
+        BeginDrag(point);
+        return 0;
+    case WM_MOUSEMOVE:
+        DragTo(point, wParam);
+        return 0;
+    case WM_LBUTTONUP:
+        EndDrag();
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        EndDrag();
+        RunDoubleClickCommand();
+        return 0;
+    case WM_RBUTTONDOWN:
+        if (!m_dragging)
+            ShowContextMenu();
+        return 0;
+    case ID_TRAY_NOTIFY:
+        OnTrayNotify(lParam);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    }
+    return CWnd::WindowProc(msg, wParam, lParam);
+}
+
+void CTimerWnd::OnPaint()
+{
+    const CPaintDC dc(m_hWnd);
+    if (!m_display)
+        return;
+    m_display->Update();
+    FitToSurface();
+    m_display->Blit(dc.Get());
+    if (m_trayIcon)
+        m_trayIcon->SetDays(m_display->GetDayCount());
+}
+
+void CTimerWnd::FitToSurface()
+{
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    const SIZE surface = m_display->GetSurfaceSize();
+    if (m_frameChangePending == 2 || client.right != surface.cx || client.bottom != surface.cy) {
+        const SIZE extra = m_bBorder ? m_frameExtent : SIZE{0, 0};
+        RECT window{};
+        GetWindowRect(m_hWnd, &window);
+        MoveWindow(m_hWnd, window.left, window.top, surface.cx + extra.cx, surface.cy + extra.cy, TRUE);
+        m_frameChangePending = 0;
+    }
+    if (m_frameChangePending == 1)
+        m_frameChangePending = 2;
+}
+
+void CTimerWnd::OnClose()
+{
+    m_ticker.Stop();
+    DestroyWindow();
+}
+
+void CTimerWnd::BeginDrag(POINT clientPoint)
+{
+    m_dragging = true;
+    m_lastCursor = clientPoint;
+    ClientToScreen(m_hWnd, &m_lastCursor);
+    SetCapture(m_hWnd);
+}
+
+void CTimerWnd::DragTo(POINT clientPoint, WPARAM keys)
+{
+    if (!m_dragging)
+        return;
+    if (!(keys & MK_LBUTTON)) {
+        EndDrag();
+        return;
+    }
+    POINT screen = clientPoint;
+    ClientToScreen(m_hWnd, &screen);
+    RECT window{};
+    GetWindowRect(m_hWnd, &window);
+    OffsetRect(&window, screen.x - m_lastCursor.x, screen.y - m_lastCursor.y);
+    MoveWindow(m_hWnd, window.left, window.top, window.right - window.left,
+               window.bottom - window.top, TRUE);
+    m_lastCursor = screen;
+}
+
+void CTimerWnd::EndDrag()
+{
+    if (!m_dragging)
+        return;
+    m_dragging = false;
+    ReleaseCapture();
+}
+
+void CTimerWnd::RunDoubleClickCommand()
+{
+    if (m_nDblClkCmd != 0)
+        PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(m_nDblClkCmd), 0);
+}
+
+void CTimerWnd::ShowContextMenu()
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    orv::CMenuEx menu;
+    if (!menu.LoadMenu(IDR_TIMER_MENU))
+        return;
+    const auto popup = menu.GetSubMenuEx(0);
+    if (!popup)
+        return;
+    popup->CheckItem(ID_TASKBAR_ICON, m_bTaskbarIcon);
+    popup->CheckItem(ID_ALWAYS_ON_TOP, m_bAlwaysOnTop);
+    popup->CheckItem(ID_BORDER, m_bBorder);
+    TrackPopupMenu(popup->GetSafeHmenu(), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+}
+
+void CTimerWnd::OnTrayNotify(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        SetForegroundWindow(m_hWnd);
+        break;
+    case WM_LBUTTONDBLCLK:
+        SetForegroundWindow(m_hWnd);
+        RunDoubleClickCommand();
+        break;
+    case WM_RBUTTONDOWN:
+        SetForegroundWindow(m_hWnd);
+        ShowContextMenu();
+        break;
+    }
+}
+
+void CTimerWnd::OnCommand(UINT command)
+{
+    switch (command) {
+    case ID_TASKBAR_ICON:
+        if (m_bTaskbarIcon) {
+            m_bTaskbarIcon = false;
+            m_trayIcon->Remove();
+        } else {
+            m_bTaskbarIcon = true;
+            ShowTrayIcon();
+        }
+        break;
+    case ID_ALWAYS_ON_TOP:
+        m_bAlwaysOnTop = !m_bAlwaysOnTop;
+        ApplyAlwaysOnTop();
+        break;
+    case ID_BORDER:
+        m_bBorder = !m_bBorder;
+        ApplyBorder();
+        break;
+    case ID_HELP_START_PAGE:
+        if (App())
+            App()->ShowHelpTopic(nullptr);
+        break;
+    case ID_HELP:
+        if (App())
+            App()->ShowHelpTopic("ref_dlg_main.html");
+        break;
+    case ID_APP_EXIT:
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        break;
+    }
+}

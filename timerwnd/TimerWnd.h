@@ -1,0 +1,79 @@
+// The main window: the remaining-time text and nothing else; dragged, framed, pinned and
+// commanded through the mouse, its right-click menu, accelerators and the tray icon.
+#pragma once
+
+#include "framework/PostMessageTicker.h"
+#include "platform/Wnd.h"
+#include "timerwnd/TimerDisplay.h"
+#include "timerwnd/TimerTrayIcon.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace orv::Windows {
+class CProfile;
+}
+
+class CTimerWnd : public CWnd {
+public:
+    static constexpr UINT kTickMessage = WM_USER + 1;
+    static constexpr UINT kTickInterval = 120;
+
+    explicit CTimerWnd(orv::Windows::CProfile& profile);
+    ~CTimerWnd() override;
+
+    // True when the window exists and its ticker runs.
+    bool Create();
+
+    void LoadOptions();
+    void SaveOptions();
+    void SaveAll();
+    void ApplyBorder();
+    void ApplyAlwaysOnTop();
+    void ShowTrayIcon();
+    void MeasureFrame();
+    void ShowContextMenu();
+
+    bool PreTranslateMessage(MSG* msg) override;
+
+    CTimerDisplay* Display() const { return m_display.get(); }
+    CTimerTrayIcon* TrayIcon() const { return m_trayIcon.get(); }
+    bool HasBorder() const { return m_bBorder; }
+    bool IsAlwaysOnTop() const { return m_bAlwaysOnTop; }
+    bool HasTaskbarIcon() const { return m_bTaskbarIcon; }
+    int32_t GetDblClkCmd() const { return m_nDblClkCmd; }
+    void SetDblClkCmd(int32_t command) { m_nDblClkCmd = command; }
+    SIZE GetFrameExtent() const { return m_frameExtent; }
+    int GetFrameChangePending() const { return m_frameChangePending; }
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override { delete this; }
+    // Starts the ticker; returns its code (0 = running).
+    virtual int32_t StartTicker();
+
+private:
+    void OnPaint();
+    void FitToSurface();
+    void OnClose();
+    void OnCommand(UINT command);
+    void OnTrayNotify(LPARAM mouseMessage);
+    void BeginDrag(POINT clientPoint);
+    void DragTo(POINT clientPoint, WPARAM keys);
+    void EndDrag();
+    void RunDoubleClickCommand();
+
+    orv::Windows::CProfile& m_profile;
+    HACCEL m_accelerators = nullptr;
+    bool m_dragging = false;
+    POINT m_lastCursor{0, 0};
+    SIZE m_frameExtent{0, 0};
+    int m_frameChangePending = 0;
+    orv::Windows::CPostMessageTicker m_ticker;
+    std::unique_ptr<CTimerDisplay> m_display;
+    std::unique_ptr<CTimerTrayIcon> m_trayIcon;
+    bool m_bTaskbarIcon = true;
+    bool m_bAlwaysOnTop = true;
+    bool m_bBorder = true;
+    int32_t m_nDblClkCmd = 0;
+};
