@@ -1,0 +1,216 @@
+// The timer window in-process: sizing to its text, frame changes, paint, closing and a ticker
+// that will not start.
+#include "GuiTestSupport.h"
+
+#include "framework/RegistryProfile.h"
+#include "res/resource.h"
+#include "timerwnd/TimerWnd.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kAppPath[] = "ZielmarkTest\\TimerWnd";
+
+// Pumps this thread's messages until `done` or about two seconds have passed.
+template <typename Condition>
+bool PumpUntil(Condition done)
+{
+    for (int i = 0; i < 200 && !done(); ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return done();
+}
+
+void Repaint(HWND window)
+{
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+SIZE WindowSize(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+SIZE TextExtent(const CTimerDisplay& display)
+{
+    SIZE extent{};
+    const std::string& text = display.GetLastText();
+    GetTextExtentPoint32A(display.SurfaceDC(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent;
+}
+
+class TimerWndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
+        profile.SetPath(kAppPath);
+    }
+    void TearDown() override
+    {
+        if (window && IsWindow(handle))
+            DestroyWindow(handle);  // the object deletes itself
+        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
+    }
+    void Open()
+    {
+        window = new CTimerWnd(profile);
+        ASSERT_TRUE(window->Create());
+        handle = window->Handle();
+    }
+
+    CRecordingApp app;
+    orv::Windows::CRegistryProfile profile;
+    CTimerWnd* window = nullptr;
+    HWND handle = nullptr;
+};
+
+// A window whose ticker refuses to start, as a failed thread would.
+class CTickerlessWnd : public CTimerWnd {
+public:
+    using CTimerWnd::CTimerWnd;
+
+protected:
+    int32_t StartTicker() override { return 2; }
+};
+
+}  // namespace
+
+TEST_F(TimerWndTest, FramedWindowIsTheSurfacePlusTheFrame)
+{
+    Open();
+    const CTimerDisplay& display = *window->Display();
+    const SIZE surface = display.GetSurfaceSize();
+    const SIZE text = TextExtent(display);
+    EXPECT_EQ(surface.cx, text.cx + 10);
+    EXPECT_EQ(surface.cy, text.cy + 10);
+    const SIZE frame = window->GetFrameExtent();
+    EXPECT_GT(frame.cx, 0);
+    const SIZE size = WindowSize(handle);
+    EXPECT_EQ(size.cx, surface.cx + frame.cx);
+    EXPECT_EQ(size.cy, surface.cy + frame.cy);
+    RECT rect{};
+    GetWindowRect(handle, &rect);
+    EXPECT_EQ(rect.left, 20);
+    EXPECT_EQ(rect.top, 20);
+}
+
+TEST_F(TimerWndTest, FrameOffResizesWithinTwoPaintsToTextPlusTen)
+{
+    Open();
+    const SIZE frame = window->GetFrameExtent();
+    RECT before{};
+    GetWindowRect(handle, &before);
+
+    SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
+    EXPECT_FALSE(window->HasBorder());
+    EXPECT_EQ(window->GetFrameChangePending(), 1);
+    EXPECT_FALSE(GetWindowLongA(handle, GWL_STYLE) & WS_DLGFRAME);
+    EXPECT_FALSE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+    // The first paint whose sizes differ resizes; if they still match, the second one does.
+    Repaint(handle);
+    const int afterFirstPaint = window->GetFrameChangePending();
+    EXPECT_TRUE(afterFirstPaint == 0 || afterFirstPaint == 2) << afterFirstPaint;
+    Repaint(handle);
+    EXPECT_EQ(window->GetFrameChangePending(), 0);
+
+    const SIZE text = TextExtent(*window->Display());
+    const SIZE size = WindowSize(handle);
+    EXPECT_EQ(size.cx, text.cx + 10);
+    EXPECT_EQ(size.cy, text.cy + 10);
+    RECT after{};
+    GetWindowRect(handle, &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+
+    // Back on: the frame extent measured at creation is used again, unchanged.
+    SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
+    Repaint(handle);
+    Repaint(handle);
+    EXPECT_EQ(window->GetFrameExtent().cx, frame.cx);
+    const SIZE framed = WindowSize(handle);
+    EXPECT_EQ(framed.cx, text.cx + 10 + frame.cx);
+    EXPECT_EQ(framed.cy, text.cy + 10 + frame.cy);
+}
+
+TEST_F(TimerWndTest, OptionCommandsToggleWithoutSaving)
+{
+    Open();
+    EXPECT_TRUE(window->IsAlwaysOnTop());
+    EXPECT_TRUE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageA(handle, WM_COMMAND, ID_ALWAYS_ON_TOP, 0);
+    EXPECT_FALSE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    const bool trayShown = window->TrayIcon()->IsShown();
+    SendMessageA(handle, WM_COMMAND, ID_TASKBAR_ICON, 0);
+    EXPECT_FALSE(window->HasTaskbarIcon());
+    EXPECT_FALSE(window->TrayIcon()->IsShown());
+    SendMessageA(handle, WM_COMMAND, ID_TASKBAR_ICON, 0);
+    EXPECT_TRUE(window->HasTaskbarIcon());
+    EXPECT_EQ(window->TrayIcon()->IsShown(), trayShown);
+
+    orv::Windows::CRegistryProfile reader;
+    reader.SetPath(kAppPath);
+    ASSERT_TRUE(reader.OpenSection("MainWnd"));
+    EXPECT_TRUE(reader.GetBool("AlwaysOnTop", true));  // nothing written yet
+    reader.CloseSection();
+}
+
+TEST_F(TimerWndTest, EmptyListShowsTheNoAppointmentTextAndNoTip)
+{
+    Open();
+    EXPECT_EQ(window->Display()->GetLastText(), ">> Es ist kein Termin hinterlegt. <<");
+    EXPECT_EQ(window->Display()->GetDayCount(), -1);
+    if (window->TrayIcon()->IsShown())
+        EXPECT_STREQ(window->TrayIcon()->Icon().GetData().szTip, "");
+}
+
+TEST_F(TimerWndTest, ClosingSavesAllFiveOptionsAndTheObjectGoes)
+{
+    Open();
+    SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
+    PostMessageA(handle, WM_COMMAND, ID_APP_EXIT, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
+    window = nullptr;
+
+    orv::Windows::CRegistryProfile reader;
+    reader.SetPath(kAppPath);
+    ASSERT_TRUE(reader.OpenSection("MainWnd"));
+    EXPECT_FALSE(reader.GetBool("Border", true));
+    EXPECT_TRUE(reader.GetBool("TaskbarIcon", false));
+    EXPECT_TRUE(reader.GetBool("AlwaysOnTop", false));
+    EXPECT_EQ(reader.GetInt("DblClkCmd", 0), ID_SETTINGS);
+    WINDOWPLACEMENT placement{};
+    EXPECT_EQ(reader.GetBinary("Placement", sizeof(placement), nullptr, &placement), 0);
+    EXPECT_EQ(placement.length, 44u);
+    EXPECT_EQ(placement.rcNormalPosition.left, 20);
+    reader.CloseSection();
+}
+
+TEST_F(TimerWndTest, TickerThatCannotStartReportsError101AndCloses)
+{
+    std::string shown;
+    AfterDelay(50, [&] {
+        HWND dialog = FindDialog("FEHLER");
+        for (HWND child : ChildWindows(dialog))
+            if (ClassOf(child) == "Static" && !(GetWindowLongA(child, GWL_STYLE) & SS_ICON))
+                shown = TextOf(child);
+        PostKey(GetFocus(), VK_RETURN);
+    });
+    auto* failing = new CTickerlessWnd(profile);
+    EXPECT_FALSE(failing->Create());
+    HWND failed = failing->Handle();
+    EXPECT_EQ(shown, "FEHLER 101: Ticker-Thread kann nicht gestartet werden.");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(failed); }));  // the posted WM_CLOSE
+}
