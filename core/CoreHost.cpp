@@ -6,17 +6,6 @@
 
 namespace {
 
-struct TextEntry {
-    int id;
-    const char* text;
-};
-
-#define ZM_TEXT(id, text) {id, text},
-const TextEntry kTexts[] = {
-#include "res/strings.inc"
-};
-#undef ZM_TEXT
-
 CCoreHost*& InstalledHost()
 {
     static CCoreHost* host = nullptr;
@@ -39,9 +28,19 @@ CCoreHost* SetCoreHost(CCoreHost* host)
     return previous;
 }
 
+const std::vector<BuiltInTextEntry>& BuiltInTexts()
+{
+#define ZM_TEXT(id, text) {id, text},
+    static const std::vector<BuiltInTextEntry> texts = {
+#include "res/strings.inc"
+    };
+#undef ZM_TEXT
+    return texts;
+}
+
 const char* BuiltInText(int id)
 {
-    for (const auto& entry : kTexts)
+    for (const auto& entry : BuiltInTexts())
         if (entry.id == id)
             return entry.text;
     return "";

@@ -4,6 +4,7 @@
 #include "core/DateTime.h"
 
 #include <string>
+#include <vector>
 
 // The Win32 program installs its own host at start-up; tests install fakes. Without one, a
 // portable host serves: German date text, the C library clock, the built-in text table.
@@ -39,5 +40,11 @@ public:
     void ShowDueMessage(const std::string& text) override;
 };
 
-// Text of the built-in table (the resource script's string table), empty when unknown.
+struct BuiltInTextEntry {
+    int id;
+    const char* text;  // UTF-8
+};
+// The built-in table: the same lines the resource script's string table is made of.
+const std::vector<BuiltInTextEntry>& BuiltInTexts();
+// Text of the built-in table, empty when unknown.
 const char* BuiltInText(int id);

@@ -20,17 +20,6 @@
 
 namespace {
 
-struct TextEntry {
-    int id;
-    const char* text;
-};
-
-#define ZM_TEXT(id, text) {id, text},
-const TextEntry kTexts[] = {
-#include "res/strings.inc"
-};
-#undef ZM_TEXT
-
 // The resource texts are read through the ANSI API: code page 1252 on a German system.
 std::string ToAnsi(const char* utf8)
 {
@@ -132,7 +121,7 @@ std::vector<RGBQUAD> IconPixels(HICON icon, int& width, int& height)
 TEST(Resources, EveryBuiltInTextLoadsFromTheStringTable)
 {
     std::set<int> ids;
-    for (const TextEntry& entry : kTexts) {
+    for (const BuiltInTextEntry& entry : BuiltInTexts()) {
         EXPECT_TRUE(ids.insert(entry.id).second) << "id twice: " << entry.id;
         EXPECT_STRNE(entry.text, "") << entry.id;
         EXPECT_EQ(LoadResourceText(entry.id), ToAnsi(entry.text)) << entry.id;
@@ -160,7 +149,7 @@ TEST(Resources, StringTableHoldsNothingButTheBuiltInTexts)
             ++found;
             EXPECT_STRNE(BuiltInText(id), "") << "only in the resource: " << id;
         }
-    EXPECT_EQ(found, std::size(kTexts));
+    EXPECT_EQ(found, BuiltInTexts().size());
 }
 
 TEST(Resources, NamedTextIdsAllHaveTexts)
