@@ -6,17 +6,18 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build-win32.sh"
-bash "$root/scripts/install-layout.sh" "$build/installed"
+
 
 export ZIELMARK_BUILD="$build"
 export WINEPREFIX="$build/wineprefix-run"
 source "$root/scripts/wine-env.sh"
-ZIELMARK_VIRTUAL_DESKTOP=0 bash "$root/scripts/wine-prefix.sh"
 export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
+# Wine's desktop process binds to the display it first sees: choose the display before Wine starts.
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    ZIELMARK_VIRTUAL_DESKTOP=0 bash "$root/scripts/wine-prefix.sh"
     echo "run: starting Zielmark on $DISPLAY (close it from its right-click menu, \"Beenden\")"
-    cd "$build/installed" && wine Zielmark.exe
+    cd "$build/win32/installed" && wine Zielmark.exe
     wineserver -k >/dev/null 2>&1 || true
     exit 0
 fi
@@ -24,7 +25,8 @@ fi
 source "$root/scripts/xvfb.sh"
 start_xvfb
 trap 'wineserver -k >/dev/null 2>&1 || true; stop_xvfb' EXIT
-(cd "$build/installed" && wine Zielmark.exe >/dev/null 2>&1 &)
+ZIELMARK_VIRTUAL_DESKTOP=0 bash "$root/scripts/wine-prefix.sh"
+(cd "$build/win32/installed" && wine Zielmark.exe >/dev/null 2>&1 &)
 sleep "${RUN_SECONDS:-6}"
 shot="$build/run-screenshot.png"
 import -window root -crop 640x200+0+0 "$shot"
