@@ -61,8 +61,13 @@ bool CWnd::CreateEx(const WindowClass& windowClass, DWORD exStyle, const std::st
         if (!RegisterClassExA(&wc))
             return false;
     }
-    return CreateWindowExA(exStyle, windowClass.name, title.c_str(), style, x, y, width, height,
-                           parent, menu, instance, this) != nullptr;
+    // A creation that fails after WM_NCCREATE still ends in WM_NCDESTROY; the caller keeps the
+    // object then, so a self-owning window must not delete itself.
+    m_creating = true;
+    const HWND created = CreateWindowExA(exStyle, windowClass.name, title.c_str(), style, x, y,
+                                         width, height, parent, menu, instance, this);
+    m_creating = false;
+    return created != nullptr;
 }
 
 bool CWnd::DestroyWindow()
@@ -120,7 +125,8 @@ LRESULT CALLBACK CWnd::StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
         self->Unbind();
         if (CWinApp* app = CWinApp::Current(); app && app->m_pMainWnd == self)
             app->OnMainWindowDestroyed();
-        self->PostNcDestroy();
+        if (!self->m_creating)
+            self->PostNcDestroy();
     }
     return result;
 }

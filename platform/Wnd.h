@@ -53,4 +53,5 @@ private:
     static LRESULT CALLBACK StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     friend class CDialog;
     bool m_isDialog = false;
+    bool m_creating = false;
 };
