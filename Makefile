@@ -10,6 +10,12 @@ run:
 fuzz:
 	bash scripts/fuzz.sh
 
+bench:
+	bash scripts/bench.sh
+
+dist:
+	bash scripts/dist.sh
+
 setup:
 	bash scripts/setup.sh
 

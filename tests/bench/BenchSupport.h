@@ -1,0 +1,55 @@
+// Shared pieces of the benchmarks: a high-resolution clock, timing summaries, a registry area
+// that is removed afterwards, and a few appointments to count down to.
+#pragma once
+
+#include "core/TerminList.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Seconds on the performance counter; only differences mean anything.
+double QpcSeconds();
+
+// Mean and median of a series of timings (seconds).
+struct CTimingSummary {
+    double mean = 0.0;
+    double median = 0.0;
+};
+CTimingSummary Summarize(std::vector<double> samples);
+
+// Removes HKCU\Software\<path> and everything below it when it goes out of scope, and the
+// parent key as well when that is left empty.
+class CRegistryTreeGuard {
+public:
+    explicit CRegistryTreeGuard(std::string path);
+    CRegistryTreeGuard(const CRegistryTreeGuard&) = delete;
+    CRegistryTreeGuard& operator=(const CRegistryTreeGuard&) = delete;
+    ~CRegistryTreeGuard();
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Four appointments from a few hours to a few hundred days ahead of `now`, so the text shows
+// days, hours, minutes and seconds; marked modified so that Save writes them.
+CTerminList SampleTermine(const CDateTime& now);
+
+// "Software\<path>" with backslashes, as the registry calls want it.
+std::string SoftwareKey(const std::string& path);
+
+class CCoreHost;
+// Installs a core host for the lifetime of this value and restores the previous one.
+class CCoreHostScope {
+public:
+    explicit CCoreHostScope(CCoreHost* host);
+    CCoreHostScope(const CCoreHostScope&) = delete;
+    CCoreHostScope& operator=(const CCoreHostScope&) = delete;
+    ~CCoreHostScope();
+
+private:
+    CCoreHost* m_previous;
+};

@@ -1,0 +1,130 @@
+// Starting, watching and closing the programs of the idle benchmark.
+#include "ChildProcess.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct WindowQuery {
+    DWORD processId;
+    const char* className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
+{
+    auto* query = reinterpret_cast<WindowQuery*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof(name));
+    if (owner == query->processId && lstrcmpA(name, query->className) == 0) {
+        query->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double Seconds(const FILETIME& time)
+{
+    ULARGE_INTEGER value{};
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    return static_cast<double>(value.QuadPart) / 1e7;  // 100-ns units
+}
+
+// Sum of the times of the process's live threads. Wine reports no times for another process as a
+// whole, but does for its threads; on Windows the process total is the larger and wins.
+double LiveThreadSeconds(DWORD processId)
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0.0;
+    double total = 0.0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != processId)
+            continue;
+        const HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+        if (!thread)
+            continue;
+        FILETIME created{}, exited{}, kernel{}, user{};
+        if (GetThreadTimes(thread, &created, &exited, &kernel, &user))
+            total += Seconds(kernel) + Seconds(user);
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    return total;
+}
+
+}  // namespace
+
+CChildProcess::~CChildProcess()
+{
+    if (!m_info.hProcess)
+        return;
+    if (IsRunning()) {
+        TerminateProcess(m_info.hProcess, 1);
+        WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+}
+
+bool CChildProcess::Start(const std::string& program, const std::string& arguments,
+                          const std::string& folder)
+{
+    if (m_info.hProcess)
+        return false;
+    std::string line = "\"" + program + "\"";
+    if (!arguments.empty())
+        line += " " + arguments;
+    std::vector<char> commandLine(line.begin(), line.end());
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    return CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &m_info) != FALSE;
+}
+
+HWND CChildProcess::WaitForWindow(const char* className, DWORD timeoutMs) const
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        WindowQuery query{m_info.dwProcessId, className};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+        if (query.found && IsWindowVisible(query.found))
+            return query.found;
+        if (!IsRunning() || GetTickCount() - start > timeoutMs)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+bool CChildProcess::IsRunning() const
+{
+    return m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool CChildProcess::CpuSeconds(double& seconds) const
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!m_info.hProcess || !GetProcessTimes(m_info.hProcess, &created, &exited, &kernel, &user))
+        return false;
+    seconds = std::max(Seconds(kernel) + Seconds(user), LiveThreadSeconds(m_info.dwProcessId));
+    return true;
+}
+
+bool CChildProcess::Close(HWND window, DWORD timeoutMs, DWORD& exitCode)
+{
+    exitCode = STILL_ACTIVE;
+    if (!m_info.hProcess || !PostMessageA(window, WM_CLOSE, 0, 0))
+        return false;
+    if (WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    return GetExitCodeProcess(m_info.hProcess, &exitCode) && exitCode == 0;
+}

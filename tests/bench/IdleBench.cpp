@@ -1,0 +1,196 @@
+// Idle CPU share of the installed Zielmark.exe against a reference window that repaints on the
+// same 120 ms rhythm by copying a finished bitmap; both run side by side for the same period.
+// Arguments: path of Zielmark.exe, path of RefWindow.exe, optional seconds (default 15).
+#include "BenchSupport.h"
+#include "ChildProcess.h"
+
+#include "app/Win32CoreHost.h"
+#include "framework/RegistryProfile.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr char kAppPath[] = "Orvanta\\Zielmark";
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr DWORD kCloseTimeoutMs = 10000;
+// Start-up work (first-run scheme import, first paints) is not part of the idle period.
+constexpr DWORD kSettleMs = 1500;
+
+int Fail(const char* what)
+{
+    std::fprintf(stderr, "idle: %s (error %lu)\n", what, GetLastError());
+    return 1;
+}
+
+bool KeyExists(const std::string& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+// Copies the tree below HKCU\`from` to HKCU\`to`, creating `to`.
+bool CopyTree(const std::string& from, const std::string& to)
+{
+    HKEY source = nullptr, target = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
+        return false;
+    bool copied = false;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &target, nullptr) == ERROR_SUCCESS) {
+        copied = RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
+        RegCloseKey(target);
+    }
+    RegCloseKey(source);
+    return copied;
+}
+
+// The program's own key is prepared for the run and removed afterwards; a key that was there
+// before is kept aside meanwhile and put back, so a bench run loses no settings.
+class CAppKeyScope {
+public:
+    CAppKeyScope() = default;
+    CAppKeyScope(const CAppKeyScope&) = delete;
+    CAppKeyScope& operator=(const CAppKeyScope&) = delete;
+    ~CAppKeyScope()
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, SoftwareKey(kAppPath).c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvanta");  // only when empty
+        if (m_backup.empty())
+            return;
+        if (CopyTree(SoftwareKey(m_backup), SoftwareKey(kAppPath)))
+            m_backupGuard.reset();  // restored: the copy may go
+        else
+            std::fprintf(stderr, "idle: the earlier settings stay in HKCU\\%s\n",
+                         SoftwareKey(m_backup).c_str());
+    }
+
+    // Empties the key, keeping an existing one aside; false when that cannot be done safely.
+    bool Prepare()
+    {
+        if (KeyExists(SoftwareKey(kAppPath))) {
+            m_backup = "ZielmarkBench\\Saved" + std::to_string(GetCurrentProcessId());
+            m_backupGuard = std::make_unique<CRegistryTreeGuard>(m_backup);
+            if (!CopyTree(SoftwareKey(kAppPath), SoftwareKey(m_backup))) {
+                m_backup.clear();
+                return false;
+            }
+            std::printf("idle: existing settings kept aside in HKCU\\%s\n",
+                        SoftwareKey(m_backup).c_str());
+        }
+        const LONG result = RegDeleteTreeA(HKEY_CURRENT_USER, SoftwareKey(kAppPath).c_str());
+        return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+    }
+
+private:
+    std::string m_backup;
+    std::unique_ptr<CRegistryTreeGuard> m_backupGuard;
+};
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+struct CCpuSample {
+    double app = 0.0;
+    double reference = 0.0;
+    double wall = 0.0;
+};
+
+bool Sample(const CChildProcess& app, const CChildProcess& reference, CCpuSample& sample)
+{
+    sample.wall = QpcSeconds();
+    return app.CpuSeconds(sample.app) && reference.CpuSeconds(sample.reference);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: idle_bench Zielmark.exe RefWindow.exe [seconds]\n");
+        return 2;
+    }
+    const std::string appProgram = argv[1];
+    const std::string referenceProgram = argv[2];
+    const double seconds = argc > 3 ? std::atof(argv[3]) : 15.0;
+    if (seconds <= 0.0)
+        return Fail("the period must be positive");
+
+    CWin32CoreHost host;
+    const CCoreHostScope hostScope(&host);
+    CAppKeyScope appKey;
+    if (!appKey.Prepare())
+        return Fail("cannot set the program's registry key aside");
+    {
+        // A few appointments, so the window counts down as it does for a user.
+        orv::Windows::CRegistryProfile profile;
+        profile.SetPath(kAppPath);
+        CTerminList termine = SampleTermine(host.Now());
+        if (!termine.Save(profile))
+            return Fail("cannot store the sample appointments");
+    }
+
+    CChildProcess app;
+    if (!app.Start(appProgram, "", FolderOf(appProgram)))
+        return Fail("cannot start Zielmark.exe");
+    const HWND appWindow = app.WaitForWindow("ZielmarkTimer", kStartTimeoutMs);
+    if (!appWindow)
+        return Fail("Zielmark.exe shows no timer window");
+    Sleep(kSettleMs);  // the first paints size the window to its text
+    RECT client{};
+    GetClientRect(appWindow, &client);
+
+    CChildProcess reference;
+    const std::string size = std::to_string(client.right) + " " + std::to_string(client.bottom);
+    if (!reference.Start(referenceProgram, size, FolderOf(referenceProgram)))
+        return Fail("cannot start the reference window");
+    const HWND referenceWindow = reference.WaitForWindow("ZielmarkBenchRef", kStartTimeoutMs);
+    if (!referenceWindow)
+        return Fail("the reference shows no window");
+
+    Sleep(kSettleMs);
+    CCpuSample first, last;
+    if (!Sample(app, reference, first))
+        return Fail("cannot read the CPU times");
+    Sleep(static_cast<DWORD>(seconds * 1000.0));
+    if (!Sample(app, reference, last))
+        return Fail("cannot read the CPU times");
+    if (!app.IsRunning() || !reference.IsRunning())
+        return Fail("a program ended during the measurement");
+
+    DWORD appExit = 0, referenceExit = 0;
+    const bool appClosed = app.Close(appWindow, kCloseTimeoutMs, appExit);
+    const bool referenceClosed = reference.Close(referenceWindow, kCloseTimeoutMs, referenceExit);
+
+    const double wall = last.wall - first.wall;
+    const double appShare = (last.app - first.app) / wall;
+    const double referenceShare = (last.reference - first.reference) / wall;
+    std::printf("idle: %.1f s side by side, client area %ldx%ld, repaint every 120 ms\n", wall,
+                client.right, client.bottom);
+    std::printf("idle: Zielmark.exe   CPU %7.3f s = %6.3f %% of wall time\n", last.app - first.app,
+                appShare * 100.0);
+    std::printf("idle: RefWindow.exe  CPU %7.3f s = %6.3f %% of wall time\n",
+                last.reference - first.reference, referenceShare * 100.0);
+    if (referenceShare > 0.0)
+        std::printf("idle: ratio Zielmark/reference %.2f\n", appShare / referenceShare);
+    else
+        std::printf("idle: ratio Zielmark/reference not defined: the reference used no "
+                    "measurable CPU time\n");
+
+    if (!appClosed)
+        return Fail("Zielmark.exe did not close cleanly on WM_CLOSE");
+    if (!referenceClosed)
+        return Fail("the reference did not close cleanly on WM_CLOSE");
+    return referenceShare > 0.0 ? 0 : 1;
+}

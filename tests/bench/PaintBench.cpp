@@ -1,0 +1,135 @@
+// Per-paint cost of the timer window's display model against a plain copy of a finished bitmap.
+// Both run on the same window DC in one process, interleaved, so the ratio holds on any machine.
+#include "BenchSupport.h"
+
+#include "app/Win32CoreHost.h"
+#include "framework/RegistryProfile.h"
+#include "platform/Gdi.h"
+#include "platform/Wnd.h"
+#include "timerwnd/TimerDisplay.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kDefaultIterations = 4000;
+constexpr int kWarmUp = 50;
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// One timed step; GdiFlush so that batched drawing is paid inside the measurement.
+template <typename Step>
+double Time(Step step)
+{
+    const double start = QpcSeconds();
+    step();
+    GdiFlush();
+    return QpcSeconds() - start;
+}
+
+int Fail(const char* what)
+{
+    std::fprintf(stderr, "paint: %s (error %lu)\n", what, GetLastError());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int iterations = argc > 1 ? std::atoi(argv[1]) : kDefaultIterations;
+    if (iterations <= 0)
+        return Fail("the iteration count must be positive");
+
+    CWin32CoreHost host;
+    const CCoreHostScope hostScope(&host);
+
+    // A settings store of its own, with a few appointments, so the real composition runs.
+    const CRegistryTreeGuard registry("ZielmarkBench\\Paint" + std::to_string(GetCurrentProcessId()));
+    orv::Windows::CRegistryProfile profile;
+    profile.SetPath(registry.Path().c_str());
+    CTerminList termine = SampleTermine(host.Now());
+    if (!termine.Save(profile))
+        return Fail("cannot store the sample appointments");
+
+    CWnd window;
+    if (!window.CreateEx(CWnd::WindowClass{"ZielmarkBenchPaint"}, WS_EX_TOOLWINDOW, "Zeichnen",
+                         WS_POPUP | WS_VISIBLE, 20, 300, 640, 80, nullptr, nullptr))
+        return Fail("cannot create the window");
+    UpdateWindow(window.Handle());
+    PumpMessages();
+
+    const CClientDC dc(window.Handle());
+    CTimerDisplay display(dc.Get(), profile);
+    display.Load();
+    if (display.GetTermine().GetSize() != termine.GetSize())
+        return Fail("the display model did not load the sample appointments");
+    display.Update();
+    if (display.GetDayCount() < 0)
+        return Fail("the display model shows no appointment");
+    const SIZE size = display.GetSurfaceSize();
+    if (size.cx <= 1 || size.cy <= 1)
+        return Fail("the surface was not sized to the text");
+
+    // The reference: a finished picture of the same size, only copied.
+    const CMemoryDC referenceDC(dc.Get());
+    const CBitmap referenceBitmap(CreateCompatibleBitmap(dc.Get(), size.cx, size.cy));
+    if (!referenceDC.Get() || !referenceBitmap)
+        return Fail("cannot create the reference bitmap");
+    const CSelection selected(referenceDC.Get(), referenceBitmap.Get());
+    BitBlt(referenceDC.Get(), 0, 0, size.cx, size.cy, display.SurfaceDC(), 0, 0, SRCCOPY);
+
+    const auto paint = [&] {
+        display.Update();
+        display.Blit(dc.Get());
+    };
+    const auto reference = [&] {
+        BitBlt(dc.Get(), 0, 0, size.cx, size.cy, referenceDC.Get(), 0, 0, SRCCOPY);
+    };
+
+    for (int i = 0; i < kWarmUp; ++i) {
+        Time(paint);
+        Time(reference);
+    }
+    std::vector<double> paintTimes, referenceTimes;
+    paintTimes.reserve(static_cast<size_t>(iterations));
+    referenceTimes.reserve(static_cast<size_t>(iterations));
+    for (int i = 0; i < iterations; ++i) {
+        // Alternate the order so neither side always runs with warm caches.
+        if (i % 2 == 0) {
+            paintTimes.push_back(Time(paint));
+            referenceTimes.push_back(Time(reference));
+        } else {
+            referenceTimes.push_back(Time(reference));
+            paintTimes.push_back(Time(paint));
+        }
+        if (i % 100 == 99)
+            PumpMessages();
+    }
+
+    const CTimingSummary zielmark = Summarize(paintTimes);
+    const CTimingSummary plain = Summarize(referenceTimes);
+    if (plain.mean <= 0.0 || plain.median <= 0.0)
+        return Fail("the reference took no measurable time");
+    std::printf("paint: %d iterations, surface %ldx%ld, text \"%s\"\n", iterations, size.cx,
+                size.cy, display.GetLastText().c_str());
+    std::printf("paint: Zielmark Update+RenderText+Blit  mean %8.2f us  median %8.2f us\n",
+                zielmark.mean * 1e6, zielmark.median * 1e6);
+    std::printf("paint: reference BitBlt                 mean %8.2f us  median %8.2f us\n",
+                plain.mean * 1e6, plain.median * 1e6);
+    std::printf("paint: ratio Zielmark/reference         mean %8.2f     median %8.2f\n",
+                zielmark.mean / plain.mean, zielmark.median / plain.median);
+    return 0;
+}
