@@ -151,12 +151,14 @@ void CTimerWnd::ShowTrayIcon()
 
 void CTimerWnd::MeasureFrame()
 {
-    RECT window{};
-    RECT client{};
-    GetWindowRect(m_hWnd, &window);
-    GetClientRect(m_hWnd, &client);
-    m_frameExtent.cx = (window.right - window.left) - client.right;
-    m_frameExtent.cy = (window.bottom - window.top) - client.bottom;
+    // From the styles rather than window minus client: at creation the window is only 10
+    // pixels high, too low for the client edge, which the client area then leaves out, and the
+    // frame would come out 4 pixels short (the text clipped, a resize on every paint).
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    m_frameExtent.cx = frame.right - frame.left;
+    m_frameExtent.cy = frame.bottom - frame.top;
 }
 
 bool CTimerWnd::PreTranslateMessage(MSG* msg)
