@@ -32,3 +32,7 @@ start_xvfb
 trap 'wineserver -k >/dev/null 2>&1 || true; stop_xvfb' EXIT
 bash "$root/scripts/wine-prefix.sh"
 LC_ALL=de_DE.UTF-8 ctest --test-dir "$build/win32" --output-on-failure -j "$jobs"
+# The end-to-end tests run inside Wine and keep their screenshots as BMP; they are viewed as PNG.
+for bmp in "$build"/win32/screenshots/*.bmp; do
+    [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
+done

@@ -1,0 +1,66 @@
+// One run of the installed Zielmark.exe and the windows a person would see of it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The installed program, given as the last non-option argument of the test program.
+std::string InstalledExe();
+std::string FolderOf(const std::string& path);
+
+// Polls `condition` every few milliseconds until it holds or `timeoutMs` has passed.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return condition();
+        Sleep(5);
+    }
+    return true;
+}
+
+// The started program; a run still alive when this object goes is killed.
+class ProgramRun {
+public:
+    // Starts the exe with its own folder as working folder; throws when it cannot start.
+    explicit ProgramRun(const std::string& exe);
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+    ~ProgramRun();
+
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    // The visible timer window of this process, or null after the timeout.
+    HWND WaitForTimerWindow(DWORD timeoutMs = 10000);
+    bool WaitForExit(DWORD timeoutMs = 10000);
+    // Waits until the program waits for input in its message loop (start-up done).
+    bool WaitForIdle(DWORD timeoutMs = 10000);
+    // The exit code, or STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
+    bool IsRunning() const;
+    void Kill();
+
+    // The top-level window of this process with this class; when `owner` is given, only a window
+    // owned by it. Null when there is none.
+    HWND FindWindowOf(const char* className, HWND owner = nullptr) const;
+    HWND WaitForWindowOf(const char* className, HWND owner, DWORD timeoutMs);
+    // All such windows, top of the z-order first.
+    std::vector<HWND> FindWindowsOf(const char* className, HWND owner = nullptr) const;
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
+
+std::string ClassOf(HWND window);
+RECT WindowRect(HWND window);
+SIZE WindowSize(HWND window);
+SIZE ClientSize(HWND window);
+// The text of a dialog's control.
+std::string ControlText(HWND dialog, int id);
+
+}  // namespace e2e

@@ -1,0 +1,37 @@
+// Real mouse and keyboard input through SendInput, as a person at the screen would give it.
+#pragma once
+
+#include <windows.h>
+
+namespace e2e {
+
+enum class Button { Left, Right };
+
+// Moves the cursor to a screen point; true when the cursor arrived there.
+bool MoveMouse(POINT to);
+void PressButton(Button button);
+// Moves there and presses once the X echo of the move has been handled (see DragWindow).
+bool PressButtonAt(POINT at, Button button);
+void ReleaseButton(Button button);
+void Click(POINT at, Button button = Button::Left);
+// Presses the left button at `from`, moves to `to` and releases it there. True when `window`
+// has followed the cursor by exactly the same distance.
+//
+// Under Wine each SendInput move also warps the X pointer, and the X server reports that warp
+// back as a move of its own, which the program under the pointer converts with its window's
+// position at the time it handles it; if the window moved in between, that echo lands off by
+// the move, or replaces it. Hence one move only, the press after the echo of reaching `from`,
+// and `to` outside the window's starting rectangle, so its echo goes to the desktop. Even so a
+// gesture now and then goes astray; it is then repeated from where the window is, at most
+// four times in all (`attempts` tells how many were needed).
+bool DragWindow(HWND window, POINT from, POINT to, int* attempts = nullptr);
+
+// True while `window` (of any process) holds the mouse capture.
+bool HasCapture(HWND window);
+
+// Presses and releases one key, with Alt held when `alt` is true.
+void PressKey(WORD virtualKey, bool alt = false);
+
+POINT CenterOf(const RECT& rect);
+
+}  // namespace e2e
