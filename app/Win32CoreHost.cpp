@@ -1,6 +1,7 @@
 // Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString, MessageBox.
 #include "app/Win32CoreHost.h"
 
+#include "platform/CodePage.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -20,28 +21,6 @@ public:
 private:
     BSTR m_text = nullptr;
 };
-
-std::string Narrow(const wchar_t* text)
-{
-    if (!text)
-        return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return {};
-    std::vector<char> buffer(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, text, -1, buffer.data(), size, nullptr, nullptr);
-    return buffer.data();
-}
-
-std::wstring Widen(const std::string& text)
-{
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (size <= 0)
-        return {};
-    std::vector<wchar_t> buffer(static_cast<size_t>(size));
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), size);
-    return buffer.data();
-}
 
 }  // namespace
 

@@ -36,15 +36,10 @@ CMessageDlg::CMessageDlg(HWND owner, const std::string& text, const char* captio
         break;
     }
 
-    m_template = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 32);
+    m_template = AllocDialogTemplate(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                     260, 70);
     if (!m_template)
         throw std::bad_alloc();
-    auto* dialogTemplate = static_cast<DLGTEMPLATE*>(GlobalLock(m_template));
-    dialogTemplate->style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    dialogTemplate->cx = 260;
-    dialogTemplate->cy = 70;
-    // No controls, menu, class, title or font: the zero-filled words after the header say so.
-    GlobalUnlock(m_template);
     InitModalIndirect(m_template, owner);
 }
 

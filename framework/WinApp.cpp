@@ -180,7 +180,8 @@ void WinApp::DisplayHHelp(const char* topic)
     if (!m_hHelpViewer)
         m_hHelpViewer = LoadLibraryA("hhctrl.ocx");
     auto htmlHelp = m_hHelpViewer
-                        ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(m_hHelpViewer, "HtmlHelpA"))
+                        ? reinterpret_cast<HtmlHelpFunction>(
+                                reinterpret_cast<void*>(GetProcAddress(m_hHelpViewer, "HtmlHelpA")))
                         : nullptr;
     if (!htmlHelp || !htmlHelp(owner, helpFile.c_str(), kDisplayTopic, 0))
         ShowStop(owner, IDS_ONLINE_HELP_FAILED, helpFile);

@@ -14,6 +14,20 @@ bool PreTranslateChain(MSG* msg)
     return false;
 }
 
+HGLOBAL AllocDialogTemplate(DWORD style, short width, short height)
+{
+    // The header and the three empty words after it (menu, class, title) fit in 32 bytes.
+    HGLOBAL memory = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 32);
+    if (!memory)
+        return nullptr;
+    auto* dialogTemplate = static_cast<DLGTEMPLATE*>(GlobalLock(memory));
+    dialogTemplate->style = style;
+    dialogTemplate->cx = width;
+    dialogTemplate->cy = height;
+    GlobalUnlock(memory);
+    return memory;
+}
+
 CDialog::CDialog(UINT templateId, HWND owner) : m_templateId(templateId), m_owner(owner)
 {
     m_isDialog = true;

@@ -44,5 +44,9 @@ private:
     bool m_endRequested = false;
 };
 
+// A dialog template in fixed, zero-filled global memory: no controls, menu, class, title or font.
+// The caller frees it with GlobalFree; null when the memory cannot be had.
+HGLOBAL AllocDialogTemplate(DWORD style, short width, short height);
+
 // Offers a message to the window it is for and to its parents up to the top-level window.
 bool PreTranslateChain(MSG* msg);

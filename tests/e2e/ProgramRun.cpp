@@ -1,6 +1,8 @@
 // Starting, finding and ending the program under test.
 #include "ProgramRun.h"
 
+#include "platform/CodePage.h"
+
 #include <shellapi.h>
 
 #include <stdexcept>
@@ -9,16 +11,6 @@
 namespace e2e {
 
 namespace {
-
-std::string Narrow(const wchar_t* text)
-{
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return {};
-    std::vector<char> buffer(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, text, -1, buffer.data(), size, nullptr, nullptr);
-    return buffer.data();
-}
 
 struct FindState {
     DWORD processId;

@@ -1,6 +1,8 @@
 // Screen copies through a DIB section, so the pixels are read in one known format.
 #include "ScreenCapture.h"
 
+#include "platform/Gdi.h"
+
 #include <fstream>
 
 #ifndef ZM_E2E_SCREENSHOTS
@@ -10,54 +12,6 @@
 namespace e2e {
 
 namespace {
-
-class ScreenDC {
-public:
-    ScreenDC() : m_dc(GetDC(nullptr)) {}
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    ~ScreenDC()
-    {
-        if (m_dc)
-            ReleaseDC(nullptr, m_dc);
-    }
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC compatible) : m_dc(CreateCompatibleDC(compatible)) {}
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    ~MemoryDC()
-    {
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
-class Bitmap {
-public:
-    explicit Bitmap(HBITMAP bitmap) : m_bitmap(bitmap) {}
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
-    ~Bitmap()
-    {
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
-    }
-    HBITMAP Get() const { return m_bitmap; }
-
-private:
-    HBITMAP m_bitmap;
-};
 
 BITMAPINFOHEADER Header(int width, int height)
 {
@@ -81,12 +35,12 @@ ScreenImage ScreenImage::Capture(const RECT& screenRect)
     if (width <= 0 || height <= 0)
         return image;
 
-    const ScreenDC screen;
-    const MemoryDC memory(screen.Get());
+    const CClientDC screen(nullptr);
+    const CMemoryDC memory(screen.Get());
     BITMAPINFO info{};
     info.bmiHeader = Header(width, height);
     void* bits = nullptr;
-    const Bitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const CBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap.Get() || !memory.Get())
         return image;
     const HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());

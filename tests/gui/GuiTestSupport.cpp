@@ -102,13 +102,10 @@ CPlainWindow::CPlainWindow()
              50, 50, 300, 200, nullptr, nullptr);
 }
 
-CEmptyDialog::CEmptyDialog(HWND owner) : m_template(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 64))
+CEmptyDialog::CEmptyDialog(HWND owner)
+    : m_template(AllocDialogTemplate(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                     200, 100))
 {
-    auto* dialogTemplate = static_cast<DLGTEMPLATE*>(GlobalLock(m_template));
-    dialogTemplate->style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    dialogTemplate->cx = 200;
-    dialogTemplate->cy = 100;
-    GlobalUnlock(m_template);
     InitModalIndirect(m_template, owner);
 }
 

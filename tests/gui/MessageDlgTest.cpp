@@ -185,7 +185,20 @@ TEST(PlaceAtCursor, KeepsTheWindowOnTheScreenAndMakesItTopmost)
     CPlainWindow window;
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     SetWindowPos(window.Handle(), nullptr, 0, 0, 400, 100, SWP_NOZORDER);
-    SetCursorPos(screenWidth - 100, 200);
+    // The display may report the pointer back late: wait until the cursor is where it was put.
+    const POINT target{screenWidth - 100, 200};
+    POINT cursor{};
+    for (int i = 0; i < 100; ++i) {
+        SetCursorPos(target.x, target.y);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(20);
+        GetCursorPos(&cursor);
+        if (cursor.x == target.x && cursor.y == target.y)
+            break;
+    }
+    ASSERT_EQ(cursor.x, target.x);
     orv::Windows::PlaceAtCursor(window.Handle());
     RECT rect{};
     GetWindowRect(window.Handle(), &rect);

@@ -172,8 +172,9 @@ TEST_F(TimerWndTest, EmptyListShowsTheNoAppointmentTextAndNoTip)
     Open();
     EXPECT_EQ(window->Display()->GetLastText(), ">> Es ist kein Termin hinterlegt. <<");
     EXPECT_EQ(window->Display()->GetDayCount(), -1);
-    if (window->TrayIcon()->IsShown())
+    if (window->TrayIcon()->IsShown()) {
         EXPECT_STREQ(window->TrayIcon()->Icon().GetData().szTip, "");
+    }
 }
 
 TEST_F(TimerWndTest, ClosingSavesAllFiveOptionsAndTheObjectGoes)
