@@ -13,6 +13,9 @@ if [ "${ZIELMARK_VIRTUAL_DESKTOP:-1}" = 1 ] && [ ! -f "$WINEPREFIX/.zielmark-des
     # on every hide and focus works without a window manager on Xvfb.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    # The desktop process that is running now came up without it: start afresh.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w
     touch "$WINEPREFIX/.zielmark-desktop"
 fi
 wineserver -p >/dev/null 2>&1 </dev/null || true
