@@ -1,11 +1,15 @@
 // Notification-area icon: add, tooltip, remove, through the shell's first record form.
 #include "framework/TrayIcon.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace orv {
 
-static_assert(CTrayIcon::kRecordSize == 88, "first form of the notification record");
+// 88 bytes in the 32-bit program; the 64-bit test build has wider handles.
+static_assert(CTrayIcon::kRecordSize == offsetof(NOTIFYICONDATAA, szTip) + CTrayIcon::kTipSize,
+              "first form of the notification record");
+static_assert(sizeof(void*) != 4 || CTrayIcon::kRecordSize == 88, "88 bytes in the 32-bit program");
 
 CTrayIcon::CTrayIcon()
 {
@@ -28,10 +32,10 @@ void CTrayIcon::Init(HWND window, UINT iconId)
 
 bool CTrayIcon::Add(HICON icon, const char* tip, UINT callbackMessage)
 {
-    // A refused removal leaves the old icon registered; a second one for the same window and id
-    // would be refused and the old one forgotten, so keep tracking it instead.
-    if (m_bShown && Remove())
-        return false;
+    // The usual reason a removal fails is that the shell no longer has the icon (it restarted),
+    // so the icon is added anew whatever the removal said.
+    if (m_bShown)
+        Remove();
     m_data.uFlags = NIF_ICON;
     m_data.hIcon = icon;
     if (tip) {

@@ -7,13 +7,12 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
-win32="$build/win32"
 
 bash "$root/scripts/setup.sh"
-bash "$root/scripts/build-win32.sh"
-
 export ZIELMARK_BUILD="$build"
 source "$root/scripts/wine-env.sh"
+win32="$build/$ZM_WINE_ARCH"
+bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH"
 source "$root/scripts/xvfb.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     start_xvfb

@@ -21,18 +21,19 @@ cmake --build "$build/tsan" -j "$jobs" --target portable_tests
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
     ctest --test-dir "$build/tsan" --output-on-failure
 
-echo "== Win32 build =="
-bash "$root/scripts/build-win32.sh"
-
-echo "== Win32 tests under Wine =="
 export ZIELMARK_BUILD="$build"
 source "$root/scripts/wine-env.sh"
+win="$build/$ZM_WINE_ARCH"
+echo "== Windows build ($ZM_WINE_ARCH) =="
+bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH"
+
+echo "== Windows tests under Wine ($ZM_WINE_ARCH) =="
 source "$root/scripts/xvfb.sh"
 start_xvfb
 trap 'wineserver -k >/dev/null 2>&1 || true; stop_xvfb' EXIT
 bash "$root/scripts/wine-prefix.sh"
-LC_ALL=de_DE.UTF-8 ctest --test-dir "$build/win32" --output-on-failure -j "$jobs"
+LC_ALL=de_DE.UTF-8 ctest --test-dir "$win" --output-on-failure -j "$jobs"
 # The end-to-end tests run inside Wine and keep their screenshots as BMP; they are viewed as PNG.
-for bmp in "$build"/win32/screenshots/*.bmp; do
+for bmp in "$win"/screenshots/*.bmp; do
     [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
 done

@@ -60,7 +60,7 @@ TEST(TrayIcon, AddHandsTheFirstFormRecordToTheShell)
     ASSERT_EQ(tray.calls.size(), 1u);
     const auto& call = tray.calls[0];
     EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(call.data.cbSize, 88u);
+    EXPECT_EQ(call.data.cbSize, CTrayIcon::kRecordSize);  // 88 in the 32-bit program
     EXPECT_EQ(call.data.hWnd, kWindow);
     EXPECT_EQ(call.data.uID, 5u);
     EXPECT_EQ(call.data.uFlags, static_cast<UINT>(NIF_ICON | NIF_TIP | NIF_MESSAGE));
@@ -144,15 +144,20 @@ TEST(TrayIcon, RefusedRemoveKeepsTheIconTracked)
     EXPECT_TRUE(tray.Remove());
     EXPECT_TRUE(tray.IsShown());
 
-    // A new Add must not register a second icon beside the one the shell still has.
-    tray.answers = {FALSE};
-    EXPECT_FALSE(tray.Add(nullptr, nullptr, 0));
+    // A shell that lost the icon (it restarted) refuses the removal; Add still adds it anew.
+    tray.answers = {FALSE, TRUE};
+    EXPECT_TRUE(tray.Add(nullptr, nullptr, 0));
     EXPECT_TRUE(tray.IsShown());
-    ASSERT_EQ(tray.calls.size(), 3u);
+    ASSERT_EQ(tray.calls.size(), 4u);
     EXPECT_EQ(tray.calls[2].message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(tray.calls[3].message, static_cast<DWORD>(NIM_ADD));
 
+    // A refused add after a refused removal leaves nothing the record could still remove.
+    tray.answers = {FALSE, FALSE};
+    EXPECT_FALSE(tray.Add(nullptr, nullptr, 0));
+    EXPECT_FALSE(tray.IsShown());
     EXPECT_FALSE(tray.Remove());
-    EXPECT_EQ(tray.calls.size(), 4u);
+    EXPECT_EQ(tray.calls.size(), 6u);
 }
 
 TEST(TrayIcon, RealShellKeepsTheShownFlagInStep)
