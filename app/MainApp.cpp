@@ -2,7 +2,7 @@
 // window as main window. Shutdown: the timer window saves everything while it is destroyed.
 #include "app/MainApp.h"
 
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 #include "res/resource.h"
 #include "settings/DefaultSchemes.h"
 #include "timerwnd/TimerWnd.h"
@@ -17,31 +17,12 @@ CMainApp::~CMainApp()
     SetCoreHost(m_previousHost);
 }
 
-BOOL CMainApp::InitPaths()
-{
-    const BOOL result = WinApp::InitPaths();
-    if (!result)
-        return result;
-    m_prepositions.clear();
-    for (int id = IDS_PREPOSITION_FIRST; id <= IDS_PREPOSITION_LAST; ++id)
-        m_prepositions.push_back(LoadResourceText(id));
-    m_strListFilter = LoadResourceText(IDS_LIST_FILE_FILTER);
-    m_strListFileName = LoadResourceText(IDS_LIST_FILE_NAME);
-    m_strListFileExt = LoadResourceText(IDS_LIST_FILE_EXT);
-    return result;
-}
-
-std::string CMainApp::Preposition(int index) const
-{
-    return m_prepositions.at(static_cast<size_t>(index)) + " ";
-}
-
 void CMainApp::RegisterMessageTopics()
 {
     for (int id = IDS_ERROR_FIRST; id <= IDS_ERROR_LAST; ++id)
-        HelpTopics().RegisterTopic(id, orv::Windows::Format("ref_meldungen.html#l_e%d", id - 1900));
+        HelpTopics().RegisterTopic(id, orv::Format("ref_meldungen.html#l_e%d", id - 1900));
     for (int id = IDS_WARNING_FIRST; id <= IDS_WARNING_LAST; ++id)
-        HelpTopics().RegisterTopic(id, orv::Windows::Format("ref_meldungen.html#l_w%d", id - 2000));
+        HelpTopics().RegisterTopic(id, orv::Format("ref_meldungen.html#l_w%d", id - 2000));
 }
 
 CTimerWnd* CMainApp::CreateTimerWindow()

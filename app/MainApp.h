@@ -16,13 +16,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
-    BOOL InitPaths() override;
 
-    // The preposition for an appointment's index, followed by one blank.
-    std::string Preposition(int index) const;
-    const std::string& ListFileFilter() const { return m_strListFilter; }
-    const std::string& ListFileName() const { return m_strListFileName; }
-    const std::string& ListFileExtension() const { return m_strListFileExt; }
 
 protected:
     // Creates the timer window; null when it or its ticker could not be started.
@@ -31,10 +25,6 @@ protected:
 private:
     void RegisterMessageTopics();
 
-    std::vector<std::string> m_prepositions;
-    std::string m_strListFilter;
-    std::string m_strListFileName;
-    std::string m_strListFileExt;
     CWin32CoreHost m_coreHost;
     CCoreHost* m_previousHost = nullptr;
 };

@@ -1,6 +1,7 @@
 // Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString, MessageBox.
 #include "app/Win32CoreHost.h"
 
+#include "framework/WinApp.h"
 #include "platform/CodePage.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
@@ -69,6 +70,10 @@ void CWin32CoreHost::ShowDueMessage(const std::string& text)
 {
     if (m_mainWindow)
         SetForegroundWindow(m_mainWindow);
-    MessageBoxA(m_mainWindow, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
+    // Like every other box: owned by the window that owns messages now (the timer window, or
+    // the dialog that runs modally over it).
+    const auto* app = orv::Windows::WinApp::Current();
+    const HWND owner = app && app->GetOwnerHandle() ? app->GetOwnerHandle() : m_mainWindow;
+    MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }

@@ -2,10 +2,10 @@
 #include "core/RemainingText.h"
 
 #include "core/CoreHost.h"
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 #include "res/resource.h"
 
-using orv::Windows::Format;
+using orv::Format;
 
 std::string ComposeRemainingText(const CDateTimeSpan& remaining, const CTermin& first,
                                  int32_t displayType, int32_t& dayCount)

@@ -3,12 +3,12 @@
 
 #include "core/CoreHost.h"
 #include "res/resource.h"
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 
 #include <algorithm>
 #include <cmath>
 
-using orv::Windows::SplitAt;
+using orv::SplitAt;
 
 CTermin::CTermin()
 {

@@ -3,13 +3,13 @@
 
 #include "core/CoreHost.h"
 #include "core/RemainingText.h"
-#include "framework/Profile.h"
-#include "framework/StringUtil.h"
+#include "core/Profile.h"
+#include "core/StringUtil.h"
 #include "res/resource.h"
 
 #include <algorithm>
 
-using orv::Windows::Format;
+using orv::Format;
 
 namespace {
 
@@ -61,7 +61,7 @@ void CTerminList::Sort()
                   [](const CTermin& a, const CTermin& b) { return b < a; });
 }
 
-bool CTerminList::Load(orv::Windows::CProfile& profile)
+bool CTerminList::Load(orv::CProfile& profile)
 {
     if (!profile.OpenSection(kSection))
         return false;
@@ -78,7 +78,7 @@ bool CTerminList::Load(orv::Windows::CProfile& profile)
     return true;
 }
 
-bool CTerminList::Save(orv::Windows::CProfile& profile, bool force)
+bool CTerminList::Save(orv::CProfile& profile, bool force)
 {
     if (!m_bModified && !force)
         return true;
@@ -91,18 +91,30 @@ bool CTerminList::Save(orv::Windows::CProfile& profile, bool force)
     return ok;
 }
 
+int CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount)
+{
+    int handled = 0;
+    while (!m_items.empty() && m_items.front().m_dtTarget <= now && CoreHost().HasMainWindow()) {
+        HandleDue(dayCount);
+        ++handled;
+    }
+    return handled;
+}
+
+std::string CTerminList::ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const
+{
+    if (m_items.empty()) {
+        dayCount = -1;
+        return CoreHost().LoadText(IDS_NO_APPOINTMENT);
+    }
+    const CTermin& first = m_items.front();
+    return ComposeRemainingText(first.m_dtTarget - now, first, displayType, dayCount);
+}
+
 std::string CTerminList::UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount)
 {
-    while (!m_items.empty()) {
-        const CTermin first = m_items.front();
-        if (first.m_dtTarget <= now && CoreHost().HasMainWindow()) {
-            HandleDue(dayCount);
-            continue;
-        }
-        return ComposeRemainingText(first.m_dtTarget - now, first, displayType, dayCount);
-    }
-    dayCount = -1;
-    return CoreHost().LoadText(IDS_NO_APPOINTMENT);
+    HandleDueAppointments(now, dayCount);
+    return ComposeText(now, displayType, dayCount);
 }
 
 void CTerminList::HandleDue(int32_t& dayCount)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -30,13 +30,17 @@ public:
     void Sort() override;
 
     // Replaces the content with the section "Termine"; false when it cannot be opened.
-    bool Load(orv::Windows::CProfile& profile);
+    bool Load(orv::CProfile& profile);
     // Rewrites the section when modified (or forced); true on success.
-    bool Save(orv::Windows::CProfile& profile, bool force = false);
+    bool Save(orv::CProfile& profile, bool force = false);
 
-    // One paint's step for the first appointment at `now`: runs the due handling while it is
-    // due and the application has its main window, then composes the remaining-time text in
-    // the display type. `dayCount` receives the whole days left, -1 when nothing is shown.
+    // While the first appointment is due at `now` and the application has its main window:
+    // HandleDue. Returns how many were handled.
+    int HandleDueAppointments(const CDateTime& now, int32_t& dayCount);
+    // The remaining-time text of the first appointment at `now` in the display type, or the
+    // no-appointment text. `dayCount` receives the whole days left, -1 when nothing is shown.
+    std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const;
+    // Both, as one step for the first appointment.
     std::string UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount);
     // The first appointment's moment is reached: roll a yearly one over, remove a one-time one,
     // then show the message "%s!\n(%s)".

@@ -66,7 +66,7 @@ HWND CMessageDlg::CreateControl(const char* className, const std::string& text, 
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (control)
-        SendMessageA(control, WM_SETFONT, SendMessageA(m_hWnd, WM_GETFONT, 0, 0), FALSE);
+        ::SendMessageA(control, WM_SETFONT, ::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), FALSE);
     return control;
 }
 
@@ -79,7 +79,7 @@ BOOL CMessageDlg::OnInitDialog()
     if (m_icon) {
         HWND icon = CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, kStaticId, 7, 7, 0, 0);
         text = CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE, kStaticId, 35, 7, 218, 42);
-        SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(m_icon), 0);
+        ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(m_icon), 0);
     } else {
         text = CreateControl("STATIC", "", WS_CHILD | WS_VISIBLE, kStaticId, 7, 7, 246, 42);
     }
@@ -92,7 +92,7 @@ BOOL CMessageDlg::OnInitDialog()
                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, IDHELP, 203, 49, 50, 14);
     if (m_beep)
         MessageBeep(m_beepType);
-    SetFocus(close);
+    ::SetFocus(close);
     return FALSE;
 }
 
@@ -122,7 +122,7 @@ bool CMessageDlg::PreTranslateMessage(MSG* msg)
     return CDialog::PreTranslateMessage(msg);
 }
 
-INT_PTR CMessageDlg::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CMessageDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_HELP:
@@ -132,7 +132,7 @@ INT_PTR CMessageDlg::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
             m_helpCallback(kDestroyed, m_messageId, m_userData, this);
         break;
     }
-    return CDialog::DialogProc(msg, wParam, lParam);
+    return CDialog::WindowProc(msg, wParam, lParam);
 }
 
 }  // namespace orv::Windows

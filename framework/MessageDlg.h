@@ -32,7 +32,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    INT_PTR DialogProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     HWND CreateControl(const char* className, const std::string& text, DWORD style, int id,

@@ -1,7 +1,7 @@
 // Path splitting and joining through the C runtime, module paths and debugger trace.
 #include "framework/PathParts.h"
 
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 
 #include <cstdarg>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Ticker that turns each tick into a message posted to a window.
 #pragma once
 
-#include "framework/TickerThread.h"
+#include "core/TickerThread.h"
 
 #include <windows.h>
 

@@ -104,4 +104,12 @@ bool CRegistryProfile::DeleteSection(const std::string& section)
     return appKey.DeleteKeyTree(section) == ERROR_SUCCESS;
 }
 
+void CRegistryProfile::ListValueNames(const std::string& section, std::vector<std::string>& names)
+{
+    names.clear();
+    CRegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, AppKeyPath() + "\\" + section, KEY_READ) == ERROR_SUCCESS)
+        key.EnumValueNames(names);
+}
+
 }  // namespace orv::Windows

@@ -1,7 +1,7 @@
 // The settings store in the registry: each section is a key below HKCU\Software\<path>.
 #pragma once
 
-#include "framework/Profile.h"
+#include "core/Profile.h"
 #include "framework/RegistryKey.h"
 
 namespace orv::Windows {
@@ -35,6 +35,7 @@ public:
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
+    void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
 private:
     std::string AppKeyPath() const { return "Software\\" + m_path; }

@@ -15,8 +15,8 @@ public:
     virtual ~CTrayIcon();
 
     void Init(HWND window, UINT iconId);
-    // Returns whether the new icon is shown. A null tip or a zero callback message leaves them
-    // out. False too when a shown icon cannot be removed first; that one stays shown.
+    // Removes a shown icon first, then adds; returns whether the shell took the new icon.
+    // A null tip or a zero callback message leaves them out.
     bool Add(HICON icon, const char* tip, UINT callbackMessage);
     // Returns whether the icon is still shown.
     bool Remove();

@@ -1,8 +1,8 @@
 // Version resource reader on top of GetFileVersionInfo/VerQueryValue.
 #include "framework/VersionInfo.h"
 
-#include "framework/HelpText.h"
-#include "framework/StringUtil.h"
+#include "core/HelpText.h"
+#include "core/StringUtil.h"
 
 namespace orv::Windows {
 

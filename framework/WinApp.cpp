@@ -1,10 +1,10 @@
 // Application base: paths, settings store, message reporting and help display.
 #include "framework/WinApp.h"
 
-#include "framework/HelpText.h"
+#include "core/HelpText.h"
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -131,10 +131,11 @@ INT_PTR WinApp::ShowMessage(const char* format, va_list args, const char* captio
     return RunModal(dialog);
 }
 
-INT_PTR WinApp::RunModal(CDialog& dialog)
+INT_PTR WinApp::RunModal(CModalWnd& dialog)
 {
     CWnd* const previousOwner = m_pOwnerWnd;
-    m_pOwnerWnd = &dialog;
+    if (CWnd* owner = dialog.MessageOwner())
+        m_pOwnerWnd = owner;
     const INT_PTR result = dialog.DoModal();
     m_pOwnerWnd = previousOwner;
     return result;

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "framework/MessageDlg.h"
-#include "framework/MessageHelpMap.h"
-#include "framework/Profile.h"
+#include "core/MessageHelpMap.h"
+#include "core/Profile.h"
 #include "platform/Dialog.h"
+#include "platform/ModalLoop.h"
 #include "platform/WinApp.h"
 
 #include <cstdarg>
@@ -37,8 +38,9 @@ public:
     void ShowError(int id, ...);
     void ShowWarning(int id, ...);
     INT_PTR ShowMessage(const char* format, va_list args, const char* caption, int kind);
-    // Runs a dialog with it as the owner of every message and help window meanwhile.
-    INT_PTR RunModal(CDialog& dialog);
+    // Runs a dialog, sheet or system dialog with it as the owner of every message and help
+    // window meanwhile (for a system dialog: its owner).
+    INT_PTR RunModal(CModalWnd& dialog);
 
     CMessageHelpMap& HelpTopics() { return m_helpTopics; }
     void SetHelpCallback(MessageHelpCallback callback, void* userData);

@@ -1,18 +1,5 @@
-// Modal loop: every message passes PreTranslateMessage of its window and parents, then
-// IsDialogMessage, so accelerators such as F1 work inside dialogs.
+// Dialogs: templates, the dialog procedure with message results, modal and modeless runs.
 #include "platform/Dialog.h"
-
-bool PreTranslateChain(MSG* msg)
-{
-    for (HWND window = msg->hwnd; window; window = GetParent(window)) {
-        CWnd* object = CWnd::FromHandle(window);
-        if (object && object->PreTranslateMessage(msg))
-            return true;
-        if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
-            break;  // owners are not parents
-    }
-    return false;
-}
 
 HGLOBAL AllocDialogTemplate(DWORD style, short width, short height)
 {
@@ -30,7 +17,6 @@ HGLOBAL AllocDialogTemplate(DWORD style, short width, short height)
 
 CDialog::CDialog(UINT templateId, HWND owner) : m_templateId(templateId), m_owner(owner)
 {
-    m_isDialog = true;
 }
 
 void CDialog::InitModalIndirect(HGLOBAL dialogTemplate, HWND owner)
@@ -55,76 +41,94 @@ const DLGTEMPLATE* CDialog::LockTemplate(HGLOBAL& memory) const
     return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
 }
 
-INT_PTR CDialog::DoModal()
+HWND CDialog::CreateFromTemplate(HWND owner)
 {
     HGLOBAL memory = nullptr;
     const DLGTEMPLATE* dialogTemplate = LockTemplate(memory);
     if (!dialogTemplate)
-        return -1;
-
+        return nullptr;
     m_modalResult = -1;
     m_endRequested = false;
-    HWND owner = m_owner && IsWindow(m_owner) ? m_owner : nullptr;
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (owner)
-        EnableWindow(owner, FALSE);
-
-    m_running = true;
-    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, owner,
-                                             StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, owner,
+                                                   StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (memory)
         GlobalUnlock(memory);
+    return dialog;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    COwnerDisabler owner(m_owner);
+    m_running = true;
+    const HWND dialog = CreateFromTemplate(owner.Owner());
     if (dialog) {
         if (!m_endRequested && !IsWindowVisible(dialog))
             ShowWindow(dialog, SW_SHOW);
-        MSG msg;
-        while (!m_endRequested) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0) {
-                PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
-                break;
-            }
-            if (got == -1)
-                break;
-            if (PreTranslateChain(&msg) || IsDialogMessageA(dialog, &msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        RunModalLoop(*this);
     }
     m_running = false;
-    if (owner && ownerWasEnabled) {
-        EnableWindow(owner, TRUE);
-        // Activate the owner before the dialog goes, so activation does not wander elsewhere.
-        if (dialog && GetActiveWindow() == dialog)
-            SetActiveWindow(owner);
-    }
+    owner.Restore(dialog);
     if (dialog && IsWindow(dialog))
         ::DestroyWindow(dialog);
     return dialog ? m_modalResult : -1;
+}
+
+bool CDialog::Create(HWND owner)
+{
+    m_owner = owner;
+    return CreateFromTemplate(owner) != nullptr;
 }
 
 void CDialog::EndDialog(INT_PTR result)
 {
     m_modalResult = result;
     m_endRequested = true;
+    // A modeless dialog has no loop that would destroy it.
+    if (!m_running && m_hWnd)
+        ::DestroyWindow(m_hWnd);
+}
+
+bool CDialog::IsDialogMessageOf(MSG* msg)
+{
+    return m_hWnd && IsDialogMessageA(m_hWnd, msg);
 }
 
 void CDialog::CenterWindow(HWND alternateOwner)
 {
     HWND owner = alternateOwner ? alternateOwner : ::GetWindow(m_hWnd, GW_OWNER);
-    RECT area{};
-    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
-        GetWindowRect(owner, &area);
-    else
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     RECT own{};
     GetWindowRect(m_hWnd, &own);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Centre on the owner, but never beyond the work area of the owner's monitor.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT area = work;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &area);
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    if (x + width > work.right)
+        x = work.right - width;
+    if (y + height > work.bottom)
+        y = work.bottom - height;
+    if (x < work.left)
+        x = work.left;
+    if (y < work.top)
+        y = work.top;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CDialog::UpdateData(bool save)
+{
+    CDataExchange exchange(m_hWnd, save);
+    if (DoDataExchange(exchange))
+        return true;
+    if (const int failed = exchange.FailedControl())
+        ::SetFocus(GetDlgItem(failed));
+    return false;
 }
 
 bool CDialog::OnCommand(WORD id, WORD, HWND)
@@ -136,31 +140,80 @@ bool CDialog::OnCommand(WORD id, WORD, HWND)
     return false;
 }
 
-INT_PTR CDialog::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
+bool CDialog::OnNotify(NMHDR*, LRESULT&)
+{
+    return false;
+}
+
+LRESULT CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+            return 0;
+        break;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (OnNotify(reinterpret_cast<NMHDR*>(lParam), result))
+            return result;
+        break;
+    }
     case WM_DESTROY:
         OnDestroy();
+        break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+LRESULT CDialog::Default(UINT, WPARAM, LPARAM)
+{
+    if (m_unhandled)
+        *m_unhandled = true;
+    return 0;
+}
+
+INT_PTR CDialog::DialogDispatch(CDialog* self, HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!self)
+        return FALSE;
+    bool unhandled = false;
+    bool* const outer = self->m_unhandled;
+    self->m_unhandled = &unhandled;
+    const LRESULT result = self->Dispatch(msg, wParam, lParam);
+    self->m_unhandled = outer;
+    if (msg == WM_NCDESTROY) {
+        self->AfterLastMessage();  // may delete the object
         return FALSE;
     }
-    return FALSE;
+    if (unhandled)
+        return FALSE;
+    switch (msg) {
+    // These answer through the return value itself.
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return static_cast<INT_PTR>(result);
+    }
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_INITDIALOG)
-        reinterpret_cast<CDialog*>(lParam)->Bind(window);
-    auto* self = static_cast<CDialog*>(FromHandle(window));
-    if (!self)
-        return FALSE;
-    const INT_PTR result = self->DialogProc(msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        self->Unbind();
-        self->PostNcDestroy();
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        self->BindDialog(window);
     }
-    return result;
+    return DialogDispatch(static_cast<CDialog*>(FromHandle(window)), window, msg, wParam, lParam);
 }

@@ -1,8 +1,10 @@
 // Application object registration and the main message loop.
 #include "platform/WinApp.h"
 
-#include "platform/Dialog.h"
+#include "platform/ModalLoop.h"
 #include "platform/ResourceText.h"
+
+#include <commctrl.h>
 
 namespace {
 CWinApp* g_application = nullptr;  // the one application object
@@ -14,6 +16,11 @@ CWinApp::CWinApp(const char* appName)
     m_strAppName = appName ? appName : LoadResourceText(kAppTitleId);
     m_hInstance = GetModuleHandleA(nullptr);
     g_application = this;
+    // List views, date pickers, trackbars and property sheets need their classes registered
+    // before the first dialog that holds one is created.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
 }
 
 CWinApp::~CWinApp()
@@ -44,16 +51,5 @@ void CWinApp::OnMainWindowDestroyed()
 
 int CWinApp::Run()
 {
-    MSG msg;
-    for (;;) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0)
-            return static_cast<int>(msg.wParam);
-        if (got == -1)
-            return -1;
-        if (PreTranslateChain(&msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    return RunMessageLoop();
 }

@@ -1,4 +1,8 @@
 // Window objects: the C++ object travels with its HWND and answers messages in WindowProc.
+// A window is bound in one of three ways: created by the object (CreateEx), a dialog bound
+// while it initialises, or an existing control attached by subclassing. Messages about a child
+// control (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*) are offered to the
+// control's own object first.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +14,7 @@ public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
+    // Destroys only a window the object created itself; an attached one is detached.
     virtual ~CWnd();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
@@ -30,28 +35,66 @@ public:
                   DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu);
     bool DestroyWindow();
 
+    // Binds an existing window (typically a control of a dialog) by subclassing it. Fails for
+    // a null handle, while this object is bound, or when the window has an object already.
+    bool Attach(HWND window);
+    bool AttachDlgItem(int id, HWND dialog);
+    // Releases an attached window, which lives on; returns it.
+    HWND Detach();
+    bool IsAttached() const { return m_binding == Binding::Attached; }
+
     // Gives a message a chance before it is translated and dispatched; true consumes it.
     virtual bool PreTranslateMessage(MSG* msg);
+    // The message loop asks the top-level window a message is for whether it is a dialog
+    // message of its (Tab, Enter, mnemonics); true consumes it.
+    virtual bool IsDialogMessageOf(MSG* msg);
 
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
     CWnd* GetParentOwner() const;
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void EnableWindow(bool enable) const;
+    bool IsWindowEnabled() const;
+    void Invalidate(bool erase = true) const;
+    void SetFocus() const;
 
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // A window that owns itself deletes itself here.
     virtual void PostNcDestroy() {}
-    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The handling the window would get without this object: DefWindowProc for a created
+    // window, the original procedure for an attached one, the dialog manager for a dialog.
+    virtual LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // A message about this control, received by its parent; true when answered in `result`.
+    // WM_NOTIFY goes to OnNotifyReflect, the others to OnMessageReflect.
+    virtual bool OnMessageReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual bool OnNotifyReflect(NMHDR* header, LRESULT& result);
 
     // Binds an existing window (a dialog during WM_INITDIALOG) to this object.
     void Bind(HWND window);
+    void BindDialog(HWND window)
+    {
+        Bind(window);
+        m_binding = Binding::Dialog;
+    }
     void Unbind();
+    // Reflection first, then WindowProc; what every window procedure of ours runs.
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd = nullptr;
 
 private:
+    enum class Binding { None, Created, Dialog, Attached };
+
     static LRESULT CALLBACK StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    // Offers a message about a child control to that control's object.
+    static bool ReflectToChild(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void AfterLastMessage();
+
     friend class CDialog;
-    bool m_isDialog = false;
+    Binding m_binding = Binding::None;
     bool m_creating = false;
 };

@@ -6,6 +6,46 @@
 #define IDR_TIMER_ACCEL 135         // keys of the timer window
 #define IDR_DIALOG_ACCEL 136        // keys of the dialogs and the settings sheet: F1 only
 
+// Dialog templates.
+#define IDD_TERMINE_PAGE 107        // settings sheet, page "Termine"
+#define IDD_INFO 129                // "Info"
+#define IDD_TERMIN 131              // "Termin anlegen/bearbeiten"
+#define IDD_DISPLAY_PAGE 132        // settings sheet, page "Anzeige"
+#define IDD_SCHEMA_SAVE 134         // "Schema speichern"
+#define IDD_TERMIN_IMPORT 137       // "Termine importieren"
+#define IDD_DBLCLK_PAGE 138         // settings sheet, page "Doppel-Klick"
+
+// Controls of the dialogs.
+#define IDC_INFO_ICON 1001
+#define IDC_VERSION_LINE 1002
+#define IDC_LEGAL_LINE 1003
+#define IDC_LIST 1004               // the appointment lists (pages, import, About)
+#define IDC_NEW 1005
+#define IDC_CHANGE 1006
+#define IDC_DELETE 1007
+#define IDC_DATE 1008
+#define IDC_TIME 1009
+#define IDC_YEARLY 1010
+#define IDC_DESCRIPTION 1011
+#define IDC_PREPOSITION 1012
+#define IDC_DISPLAY_TYPE 1013
+#define IDC_TEXT_COLOR 1014
+#define IDC_BACK_COLOR 1015
+#define IDC_SAMPLE 1016
+#define IDC_START_COLOR 1017
+#define IDC_END_COLOR 1018
+#define IDC_FADING_SAMPLE 1019
+#define IDC_FADING_SPEED 1020
+#define IDC_TRANSPARENT 1021
+#define IDC_SCHEMES 1022
+#define IDC_SCHEME_SAVE 1023
+#define IDC_SCHEME_DELETE 1024
+#define IDC_SCHEME_NAME 1025
+#define IDC_EXPORT 1028
+#define IDC_IMPORT 1029
+#define IDC_DBLCLK_COMMAND 1032
+#define ID_APPLY_NOW 12321          // the settings sheet's apply button
+
 // Commands of the timer window's menu and accelerators.
 #define ID_HELP 9                   // help for the active window (F1)
 #define ID_ALWAYS_ON_TOP 40002

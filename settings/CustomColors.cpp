@@ -1,7 +1,7 @@
 // Custom colours: byte block form and registry value.
 #include "settings/CustomColors.h"
 
-#include "framework/Profile.h"
+#include "core/Profile.h"
 
 std::array<unsigned char, CCustomColors::kBlockSize> CCustomColors::ToBlock() const
 {
@@ -22,7 +22,7 @@ void CCustomColors::FromBlock(const std::array<unsigned char, kBlockSize>& block
     }
 }
 
-long CCustomColors::Load(orv::Windows::CProfile& profile, const std::string& name)
+long CCustomColors::Load(orv::CProfile& profile, const std::string& name)
 {
     // The current colours serve as default and result: an unreadable block leaves them.
     auto block = ToBlock();
@@ -32,7 +32,7 @@ long CCustomColors::Load(orv::Windows::CProfile& profile, const std::string& nam
     return result;
 }
 
-bool CCustomColors::Save(orv::Windows::CProfile& profile, const std::string& name) const
+bool CCustomColors::Save(orv::CProfile& profile, const std::string& name) const
 {
     const auto block = ToBlock();
     return profile.WriteBinary(name, block.size(), block.data());

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -35,8 +35,8 @@ public:
 
     // Reads the block `name` of the open section; anything but a 64-byte block keeps the
     // current colours. Returns the store's error code (0 = read).
-    long Load(orv::Windows::CProfile& profile, const std::string& name);
-    bool Save(orv::Windows::CProfile& profile, const std::string& name) const;
+    long Load(orv::CProfile& profile, const std::string& name);
+    bool Save(orv::CProfile& profile, const std::string& name) const;
 
 private:
     std::array<ColorRef, kCount> m_colors;

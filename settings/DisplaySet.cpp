@@ -1,11 +1,11 @@
 // Display settings record: defaults, text form and its registry value.
 #include "settings/DisplaySet.h"
 
-#include "framework/Profile.h"
-#include "framework/StringUtil.h"
+#include "core/Profile.h"
+#include "core/StringUtil.h"
 
-using orv::Windows::Format;
-using orv::Windows::SplitAt;
+using orv::Format;
+using orv::SplitAt;
 
 namespace {
 
@@ -128,12 +128,12 @@ std::string CDisplaySet::FormatText() const
                   static_cast<unsigned>(m_crEndColor), static_cast<int>(m_nFadingStep));
 }
 
-bool CDisplaySet::Load(orv::Windows::CProfile& profile, const std::string& name)
+bool CDisplaySet::Load(orv::CProfile& profile, const std::string& name)
 {
     return ParseText(profile.GetString(name, ""));
 }
 
-bool CDisplaySet::Save(orv::Windows::CProfile& profile, const std::string& name) const
+bool CDisplaySet::Save(orv::CProfile& profile, const std::string& name) const
 {
     return profile.WriteString(name, FormatText());
 }

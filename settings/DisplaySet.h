@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -27,8 +27,8 @@ public:
     std::string FormatText() const;
 
     // The value `name` of the open section in text form; the result is that of ParseText.
-    bool Load(orv::Windows::CProfile& profile, const std::string& name);
-    bool Save(orv::Windows::CProfile& profile, const std::string& name) const;
+    bool Load(orv::CProfile& profile, const std::string& name);
+    bool Save(orv::CProfile& profile, const std::string& name) const;
 
     bool operator==(const CDisplaySet& other) const;
     bool operator!=(const CDisplaySet& other) const { return !(*this == other); }

@@ -1,9 +1,9 @@
 // Loading and saving the section "Image" through the settings store.
 #include "settings/ImageSettings.h"
 
-#include "framework/Profile.h"
+#include "core/Profile.h"
 
-bool CImageSettings::Load(orv::Windows::CProfile& profile, CDisplaySet& displaySet,
+bool CImageSettings::Load(orv::CProfile& profile, CDisplaySet& displaySet,
                           std::string& schemaName, CCustomColors& customColors)
 {
     if (!profile.OpenSection(kSection))
@@ -16,7 +16,7 @@ bool CImageSettings::Load(orv::Windows::CProfile& profile, CDisplaySet& displayS
     return true;
 }
 
-bool CImageSettings::Save(orv::Windows::CProfile& profile, const CDisplaySet& displaySet,
+bool CImageSettings::Save(orv::CProfile& profile, const CDisplaySet& displaySet,
                           const std::string& schemaName, const CCustomColors& customColors)
 {
     if (!profile.OpenSection(kSection))

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -18,9 +18,9 @@ struct CImageSettings {
 
     // Whatever cannot be read keeps its current value; a "DisplaySet" that breaks off part-way
     // keeps the fields read before the fault. False only when the section cannot be opened.
-    static bool Load(orv::Windows::CProfile& profile, CDisplaySet& displaySet,
+    static bool Load(orv::CProfile& profile, CDisplaySet& displaySet,
                      std::string& schemaName, CCustomColors& customColors);
     // True when the section opened and all three values were written.
-    static bool Save(orv::Windows::CProfile& profile, const CDisplaySet& displaySet,
+    static bool Save(orv::CProfile& profile, const CDisplaySet& displaySet,
                      const std::string& schemaName, const CCustomColors& customColors);
 };

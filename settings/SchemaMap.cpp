@@ -1,7 +1,7 @@
 // Scheme collection: name rules, loading from and saving to the section "Schemata".
 #include "settings/SchemaMap.h"
 
-#include "framework/Profile.h"
+#include "core/Profile.h"
 
 namespace {
 
@@ -33,9 +33,20 @@ bool SameSchemeName(const std::string& a, const std::string& b)
     return true;
 }
 
-CSchemaMap::CSchemaMap(orv::Windows::CProfile& profile, std::string appPath)
-    : m_profile(profile), m_appPath(std::move(appPath))
+CSchemaMap::CSchemaMap(orv::CProfile& profile) : m_profile(profile)
 {
+}
+
+void CSchemaMap::ListNames(std::vector<std::string>& names) const
+{
+    m_profile.ListValueNames(kSection, names);
+}
+
+bool CSchemaMap::LoadSchemes()
+{
+    std::vector<std::string> names;
+    ListNames(names);
+    return LoadNamed(names);
 }
 
 const CDisplaySet* CSchemaMap::Find(const std::string& name) const
@@ -75,10 +86,10 @@ bool CSchemaMap::LoadNamed(const std::vector<std::string>& names)
         return true;
     if (!m_profile.OpenSection(kSection))
         return false;
+    // One record for all values, as stored schemes have always been read: a value with an
+    // empty type field takes the type read last.
+    CDisplaySet record;
     for (const std::string& name : names) {
-        // A fresh record for every value: an empty type field must not take the type of
-        // whichever scheme happened to be listed before.
-        CDisplaySet record;
         if (!record.Load(m_profile, name))
             continue;
         if (FindIgnoringCase(name) == m_schemes.end())

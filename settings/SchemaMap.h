@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -18,9 +18,7 @@ class CSchemaMap {
 public:
     static constexpr const char* kSection = "Schemata";
 
-    // `appPath` is the part of the key path between "Software\" and the section, the same path
-    // that the settings store uses ("Orvanta\Zielmark" in the program).
-    CSchemaMap(orv::Windows::CProfile& profile, std::string appPath);
+    explicit CSchemaMap(orv::CProfile& profile);
     CSchemaMap(const CSchemaMap&) = delete;
     CSchemaMap& operator=(const CSchemaMap&) = delete;
     virtual ~CSchemaMap() = default;
@@ -36,7 +34,7 @@ public:
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified = true) { m_modified = modified; }
 
-    // The value names of the section in the registry; empty when it cannot be opened.
+    // The value names of the section in the store; empty when it cannot be opened.
     void ListNames(std::vector<std::string>& names) const;
     // Rebuilds the map from the registry. False only when the section exists but cannot be opened.
     bool LoadSchemes();
@@ -51,8 +49,7 @@ private:
     // The key of the entry whose name equals `name` apart from letter case, or end().
     std::map<std::string, CDisplaySet>::iterator FindIgnoringCase(const std::string& name);
 
-    orv::Windows::CProfile& m_profile;
-    std::string m_appPath;
+    orv::CProfile& m_profile;
     std::map<std::string, CDisplaySet> m_schemes;
     bool m_modified = false;
 };

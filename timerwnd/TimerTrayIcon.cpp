@@ -1,7 +1,7 @@
 // Tray icon of the timer window: added without a tip, then the days-left tip.
 #include "timerwnd/TimerTrayIcon.h"
 
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -22,7 +22,7 @@ bool CTimerTrayIcon::UpdateTip()
 {
     const std::string tip =
         m_daysShown < 0 ? std::string()
-                        : orv::Windows::Format(LoadResourceText(IDS_TIP_DAYS_LEFT).c_str(), m_daysShown);
+                        : orv::Format(LoadResourceText(IDS_TIP_DAYS_LEFT).c_str(), m_daysShown);
     return m_icon.SetTip(tip.c_str());
 }
 

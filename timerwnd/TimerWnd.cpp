@@ -2,34 +2,46 @@
 #include "timerwnd/TimerWnd.h"
 
 #include "framework/MenuEx.h"
-#include "framework/Profile.h"
+#include "core/Profile.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+
+#include <cstring>
 
 namespace {
 
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
-constexpr const char* kSection = "MainWnd";
 
 orv::Windows::WinApp* App()
 {
     return orv::Windows::WinApp::Current();
 }
 
-WINDOWPLACEMENT CurrentPlacement(HWND window)
+static_assert(sizeof(WINDOWPLACEMENT) == sizeof(CWindowPlacement), "the stored placement block");
+
+CWindowPlacement CurrentPlacement(HWND window)
 {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     GetWindowPlacement(window, &placement);
-    return placement;
+    CWindowPlacement stored;
+    std::memcpy(&stored, &placement, sizeof(stored));
+    return stored;
+}
+
+void ApplyPlacement(HWND window, const CWindowPlacement& stored)
+{
+    WINDOWPLACEMENT placement{};
+    std::memcpy(&placement, &stored, sizeof(placement));
+    placement.length = sizeof(placement);
+    SetWindowPlacement(window, &placement);
 }
 
 }  // namespace
 
-static_assert(sizeof(WINDOWPLACEMENT) == 44, "the stored placement block is 44 bytes");
-
-CTimerWnd::CTimerWnd(orv::Windows::CProfile& profile) : m_profile(profile)
+CTimerWnd::CTimerWnd(orv::CProfile& profile)
+    : m_profile(profile), m_taskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
 {
 }
 
@@ -57,7 +69,7 @@ bool CTimerWnd::Create()
     }
     m_display->Load();
     MeasureFrame();
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     m_trayIcon = std::make_unique<CTimerTrayIcon>(m_hWnd);
     LoadOptions();
     ShowWindow(m_hWnd, SW_SHOW);
@@ -82,35 +94,38 @@ int32_t CTimerWnd::StartTicker()
 
 void CTimerWnd::LoadOptions()
 {
-    if (!m_profile.OpenSection(kSection))
+    // The current placement is the default of a placement that cannot be read.
+    m_options.m_placement = CurrentPlacement(m_hWnd);
+    if (!m_options.Load(m_profile))
         return;
-    m_bBorder = m_profile.GetBool("Border", m_bBorder);
     ApplyBorder();
-
-    WINDOWPLACEMENT placement = CurrentPlacement(m_hWnd);
-    m_profile.GetBinary("Placement", sizeof(placement), &placement, &placement);
-    placement.length = sizeof(placement);
-    SetWindowPlacement(m_hWnd, &placement);
-
-    m_bTaskbarIcon = m_profile.GetBool("TaskbarIcon", true);
-    if (m_bTaskbarIcon)
+    ApplyPlacement(m_hWnd, m_options.m_placement);
+    if (m_options.m_bTaskbarIcon)
         ShowTrayIcon();
-    m_bAlwaysOnTop = m_profile.GetBool("AlwaysOnTop", m_bAlwaysOnTop);
-    m_nDblClkCmd = m_profile.GetInt("DblClkCmd", ID_SETTINGS);
-    m_profile.CloseSection();
+    // AlwaysOnTop is applied by Create once the window is shown.
 }
 
 void CTimerWnd::SaveOptions()
 {
-    if (!m_profile.OpenSection(kSection))
-        return;
-    const WINDOWPLACEMENT placement = CurrentPlacement(m_hWnd);
-    m_profile.WriteBinary("Placement", sizeof(placement), &placement);
-    m_profile.WriteBool("TaskbarIcon", m_bTaskbarIcon);
-    m_profile.WriteBool("AlwaysOnTop", m_bAlwaysOnTop);
-    m_profile.WriteBool("Border", m_bBorder);
-    m_profile.WriteInt("DblClkCmd", m_nDblClkCmd);
-    m_profile.CloseSection();
+    m_options.m_placement = CurrentPlacement(m_hWnd);
+    m_options.Save(m_profile);
+}
+
+void CTimerWnd::SetOptions(const CTimerOptions& options)
+{
+    const CTimerOptions previous = m_options;
+    m_options = options;
+    m_options.m_placement = previous.m_placement;  // the window's own business
+    if (options.m_bBorder != previous.m_bBorder)
+        ApplyBorder();
+    if (options.m_bAlwaysOnTop != previous.m_bAlwaysOnTop)
+        ApplyAlwaysOnTop();
+    if (options.m_bTaskbarIcon != previous.m_bTaskbarIcon) {
+        if (options.m_bTaskbarIcon)
+            ShowTrayIcon();
+        else
+            m_trayIcon->Remove();
+    }
 }
 
 void CTimerWnd::SaveAll()
@@ -124,7 +139,7 @@ void CTimerWnd::ApplyBorder()
 {
     LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
     LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    if (m_bBorder) {
+    if (m_options.m_bBorder) {
         style |= WS_DLGFRAME;
         exStyle |= WS_EX_CLIENTEDGE;
     } else {
@@ -139,13 +154,13 @@ void CTimerWnd::ApplyBorder()
 
 void CTimerWnd::ApplyAlwaysOnTop()
 {
-    SetWindowPos(m_hWnd, m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(m_hWnd, m_options.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void CTimerWnd::ShowTrayIcon()
 {
-    const auto icon = reinterpret_cast<HICON>(SendMessageA(m_hWnd, WM_GETICON, ICON_BIG, 0));
+    const auto icon = reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON, ICON_BIG, 0));
     m_trayIcon->Show(icon, ID_TRAY_NOTIFY);
 }
 
@@ -173,7 +188,7 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case kTickMessage:
-        InvalidateRect(m_hWnd, nullptr, TRUE);
+        OnTick();
         return 0;
     case WM_PAINT:
         OnPaint();
@@ -214,7 +229,22 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         OnCommand(LOWORD(wParam));
         return 0;
     }
+    if (msg == m_taskbarCreated && m_taskbarCreated != 0) {
+        // The shell has restarted and forgotten every icon.
+        if (m_options.m_bTaskbarIcon)
+            ShowTrayIcon();
+        return 0;
+    }
     return CWnd::WindowProc(msg, wParam, lParam);
+}
+
+void CTimerWnd::OnTick()
+{
+    // Due handling changes the model and may show messages: here, never while painting.
+    if (m_display)
+        m_display->HandleDue();
+    if (IsWindow(m_hWnd))
+        InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CTimerWnd::OnPaint()
@@ -235,7 +265,7 @@ void CTimerWnd::FitToSurface()
     GetClientRect(m_hWnd, &client);
     const SIZE surface = m_display->GetSurfaceSize();
     if (m_frameChangePending == 2 || client.right != surface.cx || client.bottom != surface.cy) {
-        const SIZE extra = m_bBorder ? m_frameExtent : SIZE{0, 0};
+        const SIZE extra = m_options.m_bBorder ? m_frameExtent : SIZE{0, 0};
         RECT window{};
         GetWindowRect(m_hWnd, &window);
         MoveWindow(m_hWnd, window.left, window.top, surface.cx + extra.cx, surface.cy + extra.cy, TRUE);
@@ -287,8 +317,8 @@ void CTimerWnd::EndDrag()
 
 void CTimerWnd::RunDoubleClickCommand()
 {
-    if (m_nDblClkCmd != 0)
-        PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(m_nDblClkCmd), 0);
+    if (m_options.m_nDblClkCmd != 0)
+        PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(m_options.m_nDblClkCmd), 0);
 }
 
 void CTimerWnd::ShowContextMenu()
@@ -301,9 +331,9 @@ void CTimerWnd::ShowContextMenu()
     const auto popup = menu.GetSubMenuEx(0);
     if (!popup)
         return;
-    popup->CheckItem(ID_TASKBAR_ICON, m_bTaskbarIcon);
-    popup->CheckItem(ID_ALWAYS_ON_TOP, m_bAlwaysOnTop);
-    popup->CheckItem(ID_BORDER, m_bBorder);
+    popup->CheckItem(ID_TASKBAR_ICON, m_options.m_bTaskbarIcon);
+    popup->CheckItem(ID_ALWAYS_ON_TOP, m_options.m_bAlwaysOnTop);
+    popup->CheckItem(ID_BORDER, m_options.m_bBorder);
     TrackPopupMenu(popup->GetSafeHmenu(), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
 }
 
@@ -328,20 +358,20 @@ void CTimerWnd::OnCommand(UINT command)
 {
     switch (command) {
     case ID_TASKBAR_ICON:
-        if (m_bTaskbarIcon) {
-            m_bTaskbarIcon = false;
+        if (m_options.m_bTaskbarIcon) {
+            m_options.m_bTaskbarIcon = false;
             m_trayIcon->Remove();
         } else {
-            m_bTaskbarIcon = true;
+            m_options.m_bTaskbarIcon = true;
             ShowTrayIcon();
         }
         break;
     case ID_ALWAYS_ON_TOP:
-        m_bAlwaysOnTop = !m_bAlwaysOnTop;
+        m_options.m_bAlwaysOnTop = !m_options.m_bAlwaysOnTop;
         ApplyAlwaysOnTop();
         break;
     case ID_BORDER:
-        m_bBorder = !m_bBorder;
+        m_options.m_bBorder = !m_options.m_bBorder;
         ApplyBorder();
         break;
     case ID_HELP_START_PAGE:

@@ -4,13 +4,14 @@
 
 #include "framework/PostMessageTicker.h"
 #include "platform/Wnd.h"
-#include "timerwnd/TimerDisplay.h"
+#include "display/TimerDisplay.h"
+#include "settings/TimerOptions.h"
 #include "timerwnd/TimerTrayIcon.h"
 
 #include <cstdint>
 #include <memory>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -19,7 +20,7 @@ public:
     static constexpr UINT kTickMessage = WM_USER + 1;
     static constexpr UINT kTickInterval = 120;
 
-    explicit CTimerWnd(orv::Windows::CProfile& profile);
+    explicit CTimerWnd(orv::CProfile& profile);
     ~CTimerWnd() override;
 
     // True when the window exists and its ticker runs.
@@ -38,11 +39,13 @@ public:
 
     CTimerDisplay* Display() const { return m_display.get(); }
     CTimerTrayIcon* TrayIcon() const { return m_trayIcon.get(); }
-    bool HasBorder() const { return m_bBorder; }
-    bool IsAlwaysOnTop() const { return m_bAlwaysOnTop; }
-    bool HasTaskbarIcon() const { return m_bTaskbarIcon; }
-    int32_t GetDblClkCmd() const { return m_nDblClkCmd; }
-    void SetDblClkCmd(int32_t command) { m_nDblClkCmd = command; }
+    bool HasBorder() const { return m_options.m_bBorder; }
+    bool IsAlwaysOnTop() const { return m_options.m_bAlwaysOnTop; }
+    bool HasTaskbarIcon() const { return m_options.m_bTaskbarIcon; }
+    int32_t GetDblClkCmd() const { return m_options.m_nDblClkCmd; }
+    const CTimerOptions& GetOptions() const { return m_options; }
+    // Takes edited options (the placement stays the window's) and applies what changed.
+    void SetOptions(const CTimerOptions& options);
     SIZE GetFrameExtent() const { return m_frameExtent; }
     int GetFrameChangePending() const { return m_frameChangePending; }
 
@@ -53,6 +56,7 @@ protected:
     virtual int32_t StartTicker();
 
 private:
+    void OnTick();
     void OnPaint();
     void FitToSurface();
     void OnClose();
@@ -63,7 +67,7 @@ private:
     void EndDrag();
     void RunDoubleClickCommand();
 
-    orv::Windows::CProfile& m_profile;
+    orv::CProfile& m_profile;
     HACCEL m_accelerators = nullptr;
     bool m_dragging = false;
     POINT m_lastCursor{0, 0};
@@ -72,8 +76,6 @@ private:
     orv::Windows::CPostMessageTicker m_ticker;
     std::unique_ptr<CTimerDisplay> m_display;
     std::unique_ptr<CTimerTrayIcon> m_trayIcon;
-    bool m_bTaskbarIcon = true;
-    bool m_bAlwaysOnTop = true;
-    bool m_bBorder = true;
-    int32_t m_nDblClkCmd = 0;
+    CTimerOptions m_options;
+    const UINT m_taskbarCreated;  // registered message: the shell has restarted
 };

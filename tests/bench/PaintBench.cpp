@@ -6,7 +6,7 @@
 #include "framework/RegistryProfile.h"
 #include "platform/Gdi.h"
 #include "platform/Wnd.h"
-#include "timerwnd/TimerDisplay.h"
+#include "display/TimerDisplay.h"
 
 #include <windows.h>
 

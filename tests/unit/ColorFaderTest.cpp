@@ -1,5 +1,5 @@
 // Fading positions and colours as the timer window walks them.
-#include "timerwnd/ColorFader.h"
+#include "settings/ColorFader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Message help topics, version texts and help-page addresses.
-#include "framework/HelpText.h"
-#include "framework/MessageHelpMap.h"
+#include "core/HelpText.h"
+#include "core/MessageHelpMap.h"
 
 #include <gtest/gtest.h>
 
-using namespace orv::Windows;
+using namespace orv;
 
 TEST(MessageHelpMap, FirstRegistrationWins)
 {

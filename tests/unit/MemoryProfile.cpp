@@ -114,3 +114,13 @@ bool CMemoryProfile::DeleteSection(const std::string& section)
     ++writes;
     return sections.erase(section) > 0;
 }
+
+void CMemoryProfile::ListValueNames(const std::string& section, std::vector<std::string>& names)
+{
+    names.clear();
+    const auto found = sections.find(section);
+    if (found == sections.end())
+        return;
+    for (const auto& value : found->second)
+        names.push_back(value.first);
+}

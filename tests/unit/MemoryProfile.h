@@ -1,13 +1,13 @@
 // An in-memory settings store with the registry's value encodings, for the portable tests.
 #pragma once
 
-#include "framework/Profile.h"
+#include "core/Profile.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-class CMemoryProfile : public orv::Windows::CProfile {
+class CMemoryProfile : public orv::CProfile {
 public:
     enum class Type { String, Binary, Other };
     struct Value {
@@ -36,6 +36,7 @@ public:
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
+    void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
     std::map<std::string, Section> sections;
     int writes = 0;         // every change, for "did not touch the store" checks

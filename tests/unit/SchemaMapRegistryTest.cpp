@@ -72,7 +72,7 @@ CDisplaySet WithStep(int32_t step)
 
 TEST_F(SchemaRegistryTest, ListsNamesAndLoadsValidSchemes)
 {
-    CSchemaMap map(profile, AppPath());
+    CSchemaMap map(profile);
     Names names{"x"};
     map.ListNames(names);
     EXPECT_TRUE(names.empty());
@@ -97,7 +97,7 @@ TEST_F(SchemaRegistryTest, SaveRewritesTheSectionAndLoadsBack)
 {
     PutText("Veraltet", "1;0x1;0x2;1;0x3;0x4;5");
     WriteRaw("Schemata\\Unter", "x", REG_SZ, "x", 2);
-    CSchemaMap map(profile, AppPath());
+    CSchemaMap map(profile);
     map.Store("Wald", WithStep(2));
     map.Store("Papier", WithStep(1));
     ASSERT_TRUE(map.SaveSchemes());
@@ -105,14 +105,14 @@ TEST_F(SchemaRegistryTest, SaveRewritesTheSectionAndLoadsBack)
     EXPECT_FALSE(KeyExists("Schemata\\Unter"));
     EXPECT_EQ(TextOf("Wald"), "1;0x00FFFFFF;0x00000000;1;0x00804000;0x00FF0000;2");
 
-    CSchemaMap readBack(profile, AppPath());
+    CSchemaMap readBack(profile);
     ASSERT_TRUE(readBack.LoadSchemes());
     EXPECT_EQ(readBack.Schemes(), map.Schemes());
 }
 
 TEST_F(SchemaRegistryTest, CaseVariantReplacesTheSchemeInMapAndRegistry)
 {
-    CSchemaMap map(profile, AppPath());
+    CSchemaMap map(profile);
     map.Store("Gr\xFCn", WithStep(2));  // "Grün" in code page 1252
     map.Store("Wald", WithStep(3));
     ASSERT_TRUE(map.SaveSchemes());
@@ -122,7 +122,7 @@ TEST_F(SchemaRegistryTest, CaseVariantReplacesTheSchemeInMapAndRegistry)
     EXPECT_EQ(SortedNames("Schemata"), (Names{"GR\xDCN", "Wald"}));
     EXPECT_EQ(TextOf("GR\xDCN"), "1;0x00FFFFFF;0x00000000;1;0x00804000;0x00FF0000;7");
 
-    CSchemaMap readBack(profile, AppPath());
+    CSchemaMap readBack(profile);
     ASSERT_TRUE(readBack.LoadSchemes());
     EXPECT_EQ(readBack.Schemes(), map.Schemes());
 }
@@ -143,7 +143,7 @@ TEST_F(SchemaRegistryTest, FirstRunImportsEveryLineWithAColon)
     EXPECT_EQ(TextOf("Uhr"), "12:30");
 
     // Values that are no display settings text stay in the registry but do not load.
-    CSchemaMap map(profile, AppPath());
+    CSchemaMap map(profile);
     ASSERT_TRUE(map.LoadSchemes());
     ASSERT_EQ(map.Schemes().size(), 1u);
     EXPECT_EQ(map.Find("Wald")->m_crStartColor, 0x00143C14u);
@@ -184,7 +184,7 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
     EXPECT_GE(result.written, 6u);
     EXPECT_LE(result.written, 10u);
 
-    CSchemaMap map(profile, AppPath());
+    CSchemaMap map(profile);
     ASSERT_TRUE(map.LoadSchemes());
     EXPECT_EQ(map.Schemes().size(), result.written);
     for (const auto& [name, set] : map.Schemes()) {

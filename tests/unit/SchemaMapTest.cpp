@@ -50,7 +50,7 @@ TEST(SchemeNames, CompareLikeRegistryValueNames)
 TEST(SchemaMapStore, NameDifferingInCaseReplacesAndTakesTheNewSpelling)
 {
     CMemoryProfile profile;
-    CSchemaMap map(profile, "Test");
+    CSchemaMap map(profile);
     EXPECT_FALSE(map.IsModified());
     map.Store("Wald", WithStep(2));
     map.Store("Ozean", WithStep(3));
@@ -80,7 +80,7 @@ TEST(SchemaMapLoad, SkipsBrokenValuesAndKeepsTheFirstOfCaseTwins)
     PutValue(profile, "Zu schnell", "1;0x1;0x2;1;0x3;0x4;151");
     PutValue(profile, "Ohne Typ", ";0x1;0x2;1;0x3;0x4;5");
 
-    CSchemaMap map(profile, "Test");
+    CSchemaMap map(profile);
     map.Store("Alt", CDisplaySet());
     ASSERT_TRUE(map.LoadNamed({"Glut", "glut", "Ohne Typ", "Null", "Zu schnell", "Fehlt"}));
     EXPECT_FALSE(map.IsModified());
@@ -88,16 +88,16 @@ TEST(SchemaMapLoad, SkipsBrokenValuesAndKeepsTheFirstOfCaseTwins)
     ASSERT_NE(map.Find("Glut"), nullptr);
     EXPECT_EQ(map.Find("Glut")->m_nFadingStep, 8);
     EXPECT_EQ(map.Find("glut"), nullptr);
-    // Each value starts from the defaults, whatever was listed before it.
+    // One record serves every value: the empty type field keeps the type read last ("glut").
     ASSERT_NE(map.Find("Ohne Typ"), nullptr);
-    EXPECT_EQ(map.Find("Ohne Typ")->m_nDisplayType, 1);
+    EXPECT_EQ(map.Find("Ohne Typ")->m_nDisplayType, 2);
     EXPECT_FALSE(profile.IsOpen());
 }
 
 TEST(SchemaMapLoad, NoNamesClearsWithoutOpeningAndUnopenableSectionFails)
 {
     CMemoryProfile profile;
-    CSchemaMap map(profile, "Test");
+    CSchemaMap map(profile);
     map.Store("Alt", CDisplaySet());
     profile.failOpen = true;
     EXPECT_TRUE(map.LoadNamed({}));
@@ -113,7 +113,7 @@ TEST(SchemaMapSave, RewritesTheSectionOnlyWhenNeeded)
 {
     CMemoryProfile profile;
     PutValue(profile, "Veraltet", "1;0x1;0x2;1;0x3;0x4;5");
-    CSchemaMap map(profile, "Test");
+    CSchemaMap map(profile);
     const int writes = profile.writes;
     EXPECT_TRUE(map.SaveSchemes());
     EXPECT_EQ(profile.writes, writes);
@@ -125,7 +125,7 @@ TEST(SchemaMapSave, RewritesTheSectionOnlyWhenNeeded)
     const auto& section = profile.sections["Schemata"];
     ASSERT_EQ(section.size(), 2u);
     EXPECT_EQ(section.count("Veraltet"), 0u);
-    CSchemaMap readBack(profile, "Test");
+    CSchemaMap readBack(profile);
     ASSERT_TRUE(readBack.LoadNamed({"Wald", "Papier"}));
     EXPECT_EQ(readBack.Schemes(), map.Schemes());
 
@@ -138,7 +138,7 @@ TEST(SchemaMapSave, RewritesTheSectionOnlyWhenNeeded)
 TEST(SchemaMapSave, FailureStopsAndKeepsTheMapModified)
 {
     CFailingProfile profile;
-    CSchemaMap map(profile, "Test");
+    CSchemaMap map(profile);
     map.Store("A", WithStep(1));
     map.Store("B", WithStep(2));
     map.Store("C", WithStep(3));

@@ -1,10 +1,10 @@
 // Field cutting and formatting.
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 
 #include <gtest/gtest.h>
 
-using orv::Windows::Format;
-using orv::Windows::SplitAt;
+using orv::Format;
+using orv::SplitAt;
 
 TEST(SplitAt, CutsFieldsFromTheLeftUntilNothingIsLeft)
 {

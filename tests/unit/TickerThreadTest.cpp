@@ -1,7 +1,7 @@
 // Ticker thread: start and stop codes, tick timing, self-ending and destruction while running.
 // Timing checks use only bounds that sleeping guarantees, or wide margins, as they run under
 // sanitizers and Wine.
-#include "framework/TickerThread.h"
+#include "core/TickerThread.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-using orv::Windows::CTickerThread;
+using orv::CTickerThread;
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 

@@ -1,10 +1,10 @@
 // Field cutting and printf-style formatting into std::string.
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 
 #include <cstdio>
 #include <vector>
 
-namespace orv::Windows {
+namespace orv {
 
 std::string SplitAt(std::string& text, char separator)
 {
@@ -41,4 +41,4 @@ std::string Format(const char* format, ...)
     return text;
 }
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-namespace orv::Windows {
+namespace orv {
 
 // Value names come first. Readers return the caller's default when a value is missing or has
 // the wrong type or length; writers return whether the store accepted the value.
@@ -33,6 +34,9 @@ public:
 
     virtual bool DeleteValue(const std::string& name) = 0;
     virtual bool DeleteSection(const std::string& section) = 0;
+
+    // The value names of a section, read without creating it; empty when it does not exist.
+    virtual void ListValueNames(const std::string& section, std::vector<std::string>& names) = 0;
 };
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -1,12 +1,13 @@
 // Display model: per-paint text composition and rendering with the fading background.
-#include "timerwnd/TimerDisplay.h"
+#include "display/TimerDisplay.h"
 
 #include "core/CoreHost.h"
-#include "framework/Profile.h"
+#include "display/DisplayRenderer.h"
+#include "core/Profile.h"
 #include "res/resource.h"
 #include "settings/ImageSettings.h"
 
-CTimerDisplay::CTimerDisplay(HDC windowDC, orv::Windows::CProfile& profile)
+CTimerDisplay::CTimerDisplay(HDC windowDC, orv::CProfile& profile)
     : m_profile(profile), m_surface(windowDC), m_bitmap(CreateCompatibleBitmap(windowDC, 1, 1))
 {
     // Later bitmaps are made compatible with the memory context, which then has the screen's
@@ -38,10 +39,15 @@ void CTimerDisplay::Save()
     m_termine.Save(m_profile);
 }
 
+int CTimerDisplay::HandleDue()
+{
+    return m_termine.HandleDueAppointments(CoreHost().Now(), m_dayCount);
+}
+
 void CTimerDisplay::Update()
 {
     const std::string text =
-        m_termine.UpdateStep(CoreHost().Now(), m_displaySet.m_nDisplayType, m_dayCount);
+        m_termine.ComposeText(CoreHost().Now(), m_displaySet.m_nDisplayType, m_dayCount);
     RenderText(m_termine.IsEmpty() ? m_emptyText : text);
 }
 
@@ -52,9 +58,7 @@ void CTimerDisplay::RenderText(const std::string& text)
     GetTextExtentPoint32A(m_surface.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     EnsureSurface(extent.cx + 2 * kMargin, extent.cy + 2 * kMargin);
     PaintBackground();
-    SetTextColor(m_surface.Get(), m_displaySet.m_crTextColor);
-    SetBkMode(m_surface.Get(), TRANSPARENT);
-    TextOutA(m_surface.Get(), kMargin, kMargin, text.c_str(), static_cast<int>(text.size()));
+    display::DrawText(m_surface.Get(), kMargin, kMargin, text, m_displaySet.m_crTextColor);
 }
 
 SIZE CTimerDisplay::GetSurfaceSize() const
@@ -87,18 +91,7 @@ void CTimerDisplay::PaintBackground()
 {
     const ColorRef color = m_fader.NextColor(m_displaySet.m_nFadingStep);
     const SIZE size = GetSurfaceSize();
-    RECT rect{0, 0, size.cx, size.cy};
-    const CBrush fading(CreateSolidBrush(color));
-    if (m_displaySet.m_bTransparent) {
-        FillRect(m_surface.Get(), &rect, fading.Get());
-        return;
-    }
-    const CBrush back(CreateSolidBrush(m_displaySet.m_crBackColor));
-    FillRect(m_surface.Get(), &rect, back.Get());
-    for (int ring = 0; ring < 3; ++ring) {
-        FrameRect(m_surface.Get(), &rect, fading.Get());
-        InflateRect(&rect, -1, -1);
-    }
+    display::PaintBackground(m_surface.Get(), RECT{0, 0, size.cx, size.cy}, m_displaySet, color);
 }
 
 void CTimerDisplay::SetTermine(const CTerminList& termine)

@@ -1,10 +1,10 @@
 // Ticker loop: accumulates sleep steps and ticks whenever a whole interval has been slept.
-#include "framework/TickerThread.h"
+#include "core/TickerThread.h"
 
 #include <chrono>
 #include <system_error>
 
-namespace orv::Windows {
+namespace orv {
 
 namespace {
 
@@ -137,4 +137,4 @@ void CTickerThread::ThreadMain()
     m_nState = Idle;
 }
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace orv::Windows {
+namespace orv {
 
 class CMessageHelpMap {
 public:
@@ -20,4 +20,4 @@ private:
     std::vector<std::pair<int32_t, std::string>> m_entries;
 };
 
-}  // namespace orv::Windows
+}  // namespace orv

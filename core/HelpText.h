@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 
 // "v%d.%02d", a letter for the revision (1 = "a"), " (Build %04X)" for a build.
 std::string FormatVersionText(uint16_t major, uint16_t minor, uint16_t revision, uint16_t build);
@@ -16,4 +16,4 @@ struct HelpPage {
 // The page of a topic ("page.html#anchor"; empty means "index.html") in the help folder.
 HelpPage HelpPageFor(const std::string& helpFolder, const std::string& topic);
 
-}  // namespace orv::Windows
+}  // namespace orv

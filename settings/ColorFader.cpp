@@ -1,5 +1,5 @@
 // Linear colour interpolation over a position range, walked back and forth.
-#include "timerwnd/ColorFader.h"
+#include "settings/ColorFader.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // Version text formatting and the browser address of a help topic.
-#include "framework/HelpText.h"
+#include "core/HelpText.h"
 
-#include "framework/StringUtil.h"
+#include "core/StringUtil.h"
 
 #include <algorithm>
 
-namespace orv::Windows {
+namespace orv {
 
 std::string FormatVersionText(uint16_t major, uint16_t minor, uint16_t revision, uint16_t build)
 {
@@ -34,4 +34,4 @@ HelpPage HelpPageFor(const std::string& helpFolder, const std::string& topic)
     return result;
 }
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <thread>
 
-namespace orv::Windows {
+namespace orv {
 
 // The owner's thread calls Start, Stop, SetInterval, SetStep and the destructor; the worker runs
 // OnThreadStart, OnTick and OnThreadEnd. A derived class must call StopAndJoin in its own
@@ -60,4 +60,4 @@ private:
     std::thread m_thread;
 };
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -1,9 +1,9 @@
 // Message id to help topic, in registration order.
-#include "framework/MessageHelpMap.h"
+#include "core/MessageHelpMap.h"
 
 #include <algorithm>
 
-namespace orv::Windows {
+namespace orv {
 
 int CMessageHelpMap::RegisterTopic(int32_t messageId, const std::string& topic)
 {
@@ -22,4 +22,4 @@ std::string CMessageHelpMap::TopicFor(int32_t messageId) const
     return {};
 }
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 
 // Cuts the text before the first separator off `text` and returns it; without a separator
 // the whole text is returned and `text` becomes empty.
@@ -17,4 +17,4 @@ std::string Format(const char* format, ...)
 #endif
     ;
 
-}  // namespace orv::Windows
+}  // namespace orv

@@ -6,13 +6,13 @@
 #include "platform/Gdi.h"
 #include "settings/CustomColors.h"
 #include "settings/DisplaySet.h"
-#include "timerwnd/ColorFader.h"
+#include "settings/ColorFader.h"
 
 #include <windows.h>
 
 #include <string>
 
-namespace orv::Windows {
+namespace orv {
 class CProfile;
 }
 
@@ -22,7 +22,7 @@ public:
     static constexpr int32_t kFadeRangeEnd = 300;
 
     // The surface is made compatible with the window's device context.
-    CTimerDisplay(HDC windowDC, orv::Windows::CProfile& profile);
+    CTimerDisplay(HDC windowDC, orv::CProfile& profile);
     CTimerDisplay(const CTimerDisplay&) = delete;
     CTimerDisplay& operator=(const CTimerDisplay&) = delete;
     virtual ~CTimerDisplay();
@@ -30,7 +30,10 @@ public:
     void Load();
     void Save();
 
-    // Picks the appointment to show (running the due handling) and renders its text.
+    // Runs the due handling for the first appointments (roll-over or removal with their
+    // messages); returns how many were handled. Called on the tick, never while painting.
+    int HandleDue();
+    // Composes the text for the first appointment and renders it; changes no data.
     void Update();
     void RenderText(const std::string& text);
     SIZE GetSurfaceSize() const;
@@ -54,7 +57,7 @@ private:
     void EnsureSurface(int width, int height);
     void PaintBackground();
 
-    orv::Windows::CProfile& m_profile;
+    orv::CProfile& m_profile;
     CMemoryDC m_surface;
     CBitmap m_bitmap;
     HGDIOBJ m_originalBitmap = nullptr;

@@ -1,0 +1,47 @@
+// GDI drawing of the display; every brush and pen is released on every path.
+#include "display/DisplayRenderer.h"
+
+#include "platform/Gdi.h"
+
+namespace display {
+
+void FillSolid(HDC dc, const RECT& rect, ColorRef color)
+{
+    const CBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &rect, brush.Get());
+}
+
+void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, ColorRef fading)
+{
+    if (settings.m_bTransparent) {
+        FillSolid(dc, rect, fading);
+        return;
+    }
+    FillSolid(dc, rect, settings.m_crBackColor);
+    const CBrush frame(CreateSolidBrush(fading));
+    RECT ring = rect;
+    for (int i = 0; i < kFrameWidth; ++i) {
+        FrameRect(dc, &ring, frame.Get());
+        InflateRect(&ring, -1, -1);
+    }
+}
+
+void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color)
+{
+    SetTextColor(dc, color);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void PaintGradient(HDC dc, const RECT& rect, CColorFader& fader)
+{
+    fader.SetRange(rect.left, rect.right);
+    for (int x = rect.left; x < rect.right; ++x) {
+        const CPen pen(CreatePen(PS_SOLID, 1, fader.ColorAt(x)));
+        const CSelection selected(dc, pen.Get());
+        MoveToEx(dc, x, rect.top, nullptr);
+        LineTo(dc, x, rect.bottom);
+    }
+}
+
+}  // namespace display

@@ -1,0 +1,100 @@
+// List view wrapper.
+#include "platform/ListCtrl.h"
+
+#include <map>
+
+int CListCtrl::InsertColumn(int column, const std::string& heading, int format, int width, int subItem) const
+{
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | (subItem >= 0 ? LVCF_SUBITEM : 0);
+    info.fmt = format;
+    info.cx = width;
+    info.pszText = const_cast<char*>(heading.c_str());
+    info.iSubItem = subItem;
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                                        reinterpret_cast<LPARAM>(&info)));
+}
+
+int CListCtrl::GetColumnCount() const
+{
+    const HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+    return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CListCtrl::InsertCallbackItem(LPARAM data, int position) const
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = position < 0 ? GetItemCount() : position;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.lParam = data;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+LPARAM CListCtrl::GetItemData(int row) const
+{
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    return SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+}
+
+int CListCtrl::GetNextItem(int row, UINT flags) const
+{
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(row), MAKELPARAM(flags, 0)));
+}
+
+void CListCtrl::SetItemState(int row, UINT state, UINT mask) const
+{
+    LVITEMA item{};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool CListCtrl::EnsureVisible(int row, bool partialOk) const
+{
+    return SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), partialOk) != 0;
+}
+
+std::string CListCtrl::GetItemText(int row, int column) const
+{
+    char text[1024] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+namespace {
+
+struct SortContext {
+    const std::function<int(LPARAM, LPARAM)>* compare;
+    std::map<LPARAM, int> rank;  // present display position of each item data
+};
+
+int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context)
+{
+    const auto* sort = reinterpret_cast<const SortContext*>(context);
+    const int result = (*sort->compare)(a, b);
+    if (result != 0)
+        return result;
+    const auto rankA = sort->rank.find(a);
+    const auto rankB = sort->rank.find(b);
+    if (rankA == sort->rank.end() || rankB == sort->rank.end())
+        return 0;
+    return rankA->second < rankB->second ? -1 : rankA->second > rankB->second ? 1 : 0;
+}
+
+}  // namespace
+
+void CListCtrl::SortItems(const std::function<int(LPARAM, LPARAM)>& compare) const
+{
+    SortContext context{&compare, {}};
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row)
+        context.rank.emplace(GetItemData(row), row);
+    SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(CompareRows));
+}

@@ -1,0 +1,35 @@
+// List view in report mode: columns, rows with item data and callback texts, selection, sorting.
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CListCtrl : public CWnd {
+public:
+    int InsertColumn(int column, const std::string& heading, int format, int width, int subItem = -1) const;
+    int GetColumnCount() const;
+    void SetExtendedStyle(DWORD style) const { SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style); }
+
+    // A row whose texts are asked for through LVN_GETDISPINFO; `position` -1 appends.
+    int InsertCallbackItem(LPARAM data, int position = -1) const;
+    bool DeleteAllItems() const { return SendMessage(LVM_DELETEALLITEMS) != 0; }
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    LPARAM GetItemData(int row) const;
+
+    int GetSelectedCount() const { return static_cast<int>(SendMessage(LVM_GETSELECTEDCOUNT)); }
+    // The next row after `row` (-1: from the start) in display order with all `flags` (LVNI_*).
+    int GetNextItem(int row, UINT flags) const;
+    void SetItemState(int row, UINT state, UINT mask) const;
+    void SelectItem(int row, bool selected) const { SetItemState(row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED); }
+    bool EnsureVisible(int row, bool partialOk) const;
+    std::string GetItemText(int row, int column) const;
+
+    // Sorts the rows with `compare` (item data a, item data b: negative, 0 or positive). Rows
+    // that compare equal keep their present order, whatever the control's own sort does.
+    void SortItems(const std::function<int(LPARAM, LPARAM)>& compare) const;
+};
