@@ -14,6 +14,7 @@ public:
     void SetOwner(HWND owner) { m_owner = owner; }
     HWND GetOwner() const { return m_owner; }
     UINT GetTemplateId() const { return m_templateId; }
+    HGLOBAL GetMemoryTemplate() const { return m_memoryTemplate; }
 
     // Creates the dialog modeless, disables the owner and runs the modal loop until EndDialog.
     // Returns the modal result, or -1 when the dialog could not be created.

@@ -11,10 +11,18 @@ HPROPSHEETPAGE CPropertyPage::CreatePage()
     page.dwSize = sizeof(page);
     page.dwFlags = PSP_DEFAULT | m_flags;
     page.hInstance = GetModuleHandleA(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+    if (GetMemoryTemplate()) {
+        page.dwFlags |= PSP_DLGINDIRECT;
+        page.pResource = static_cast<LPCDLGTEMPLATEA>(GlobalLock(GetMemoryTemplate()));
+    } else {
+        page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+    }
     page.pfnDlgProc = PageDialogProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
-    return CreatePropertySheetPageA(&page);
+    const HPROPSHEETPAGE handle = CreatePropertySheetPageA(&page);
+    if (GetMemoryTemplate())
+        GlobalUnlock(GetMemoryTemplate());  // fixed memory: the pointer stays valid
+    return handle;
 }
 
 void CPropertyPage::SetModified(bool changed)

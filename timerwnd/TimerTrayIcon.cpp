@@ -5,14 +5,15 @@
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
-CTimerTrayIcon::CTimerTrayIcon(HWND window)
+CTimerTrayIcon::CTimerTrayIcon(HWND window, std::unique_ptr<orv::CTrayIcon> icon)
+    : m_icon(icon ? std::move(icon) : std::make_unique<orv::CTrayIcon>())
 {
-    m_icon.Init(window, 0);
+    m_icon->Init(window, 0);
 }
 
 bool CTimerTrayIcon::Show(HICON icon, UINT callbackMessage)
 {
-    if (!m_icon.Add(icon, nullptr, callbackMessage))
+    if (!m_icon->Add(icon, nullptr, callbackMessage))
         return false;
     UpdateTip();
     return true;
@@ -23,12 +24,12 @@ bool CTimerTrayIcon::UpdateTip()
     const std::string tip =
         m_daysShown < 0 ? std::string()
                         : orv::Format(LoadResourceText(IDS_TIP_DAYS_LEFT).c_str(), m_daysShown);
-    return m_icon.SetTip(tip.c_str());
+    return m_icon->SetTip(tip.c_str());
 }
 
 bool CTimerTrayIcon::SetDays(int32_t days)
 {
-    if (!m_icon.IsShown())
+    if (!m_icon->IsShown())
         return false;
     if (days == m_daysShown)
         return true;

@@ -4,22 +4,24 @@
 #include "framework/TrayIcon.h"
 
 #include <cstdint>
+#include <memory>
 
 class CTimerTrayIcon {
 public:
-    explicit CTimerTrayIcon(HWND window);
+    // `icon` replaces the shell's icon record (tests record the shell calls with it).
+    explicit CTimerTrayIcon(HWND window, std::unique_ptr<orv::CTrayIcon> icon = nullptr);
     virtual ~CTimerTrayIcon() = default;  // the icon's own destructor removes it
 
     bool Show(HICON icon, UINT callbackMessage);
     bool UpdateTip();
     // Rewrites the tooltip only when the count changed; false when the icon is not shown.
     bool SetDays(int32_t days);
-    void Remove() { m_icon.Remove(); }
+    void Remove() { m_icon->Remove(); }
 
-    bool IsShown() const { return m_icon.IsShown(); }
-    const orv::CTrayIcon& Icon() const { return m_icon; }
+    bool IsShown() const { return m_icon->IsShown(); }
+    const orv::CTrayIcon& Icon() const { return *m_icon; }
 
 private:
-    orv::CTrayIcon m_icon;
+    std::unique_ptr<orv::CTrayIcon> m_icon;
     int32_t m_daysShown = -1;
 };

@@ -207,3 +207,23 @@ TEST(PlaceAtCursor, KeepsTheWindowOnTheScreenAndMakesItTopmost)
     EXPECT_EQ(rect.top, 200);
     EXPECT_TRUE(GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
+
+TEST_F(MessageDialogTest, OwnerAtTheScreensTopLeftEdgeStillShowsTheWholeDialog)
+{
+    SetWindowPos(mainWindow.Handle(), nullptr, -120, -60, 150, 80, SWP_NOZORDER);
+    RECT placed{};
+    AfterDelay(50, [&] {
+        const HWND dialog = FindDialog("FEHLER");
+        GetWindowRect(dialog, &placed);
+        PostKey(GetFocus(), VK_RETURN);
+    });
+    app.ShowError(kErrorWriteOpen, "C:\\x.lst");
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(mainWindow.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_GE(placed.left, monitor.rcWork.left);
+    EXPECT_GE(placed.top, monitor.rcWork.top);
+    EXPECT_LE(placed.right, monitor.rcWork.right);
+    EXPECT_LE(placed.bottom, monitor.rcWork.bottom);
+    EXPECT_GT(placed.right - placed.left, 0);
+}

@@ -215,3 +215,23 @@ TEST_F(TimerWndTest, TickerThatCannotStartReportsError101AndCloses)
     EXPECT_EQ(shown, "FEHLER 101: Ticker-Thread kann nicht gestartet werden.");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(failed); }));  // the posted WM_CLOSE
 }
+
+TEST_F(TimerWndTest, TrayIconComesBackWhenTheTaskbarIsCreatedAnew)
+{
+    Open();
+    ASSERT_TRUE(window->TrayIcon()->IsShown()) << "this display has no notification area";
+    // The shell restarts: it has forgotten the icon, the window still thinks it is there.
+    NOTIFYICONDATAA gone = window->TrayIcon()->Icon().GetData();
+    gone.uFlags = 0;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
+    SendMessageA(handle, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(window->TrayIcon()->IsShown());
+    NOTIFYICONDATAA probe = window->TrayIcon()->Icon().GetData();
+    probe.uFlags = NIF_TIP;
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));  // the shell knows it again
+
+    // With the option off, the new taskbar gets no icon.
+    SendMessageA(handle, WM_COMMAND, ID_TASKBAR_ICON, 0);
+    SendMessageA(handle, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_FALSE(window->TrayIcon()->IsShown());
+}

@@ -1,5 +1,6 @@
 // Tray icon: the record handed to the shell, tooltip cutting, and what the shown flag allows.
 #include "framework/TrayIcon.h"
+#include "timerwnd/TimerTrayIcon.h"
 
 #include "TestWindow.h"
 
@@ -174,4 +175,27 @@ TEST(TrayIcon, RealShellKeepsTheShownFlagInStep)
         EXPECT_FALSE(tray.Remove());
     }
     EXPECT_FALSE(tray.SetTip("weg"));
+}
+
+TEST(TimerTrayIcon, TipFollowsTheDayCountAndReachesTheShellOnlyWhenItChanges)
+{
+    auto recording = std::make_unique<CRecordingTrayIcon>();
+    CRecordingTrayIcon* shell = recording.get();
+    CTimerTrayIcon icon(kWindow, std::move(recording));
+    EXPECT_FALSE(icon.SetDays(3));  // not shown yet: nothing to change
+    ASSERT_TRUE(icon.Show(nullptr, 40004));
+    const size_t afterShow = shell->calls.size();
+    EXPECT_STREQ(shell->calls.back().data.szTip, "");  // no count yet
+
+    EXPECT_TRUE(icon.SetDays(23));
+    EXPECT_STREQ(shell->calls.back().data.szTip, "Noch 23 Tage!");
+    EXPECT_TRUE(icon.SetDays(23));
+    EXPECT_TRUE(icon.SetDays(23));
+    EXPECT_EQ(shell->calls.size(), afterShow + 1);  // the same count asks the shell nothing
+
+    EXPECT_TRUE(icon.SetDays(1));
+    EXPECT_STREQ(shell->calls.back().data.szTip, "Noch 1 Tage!");
+    EXPECT_TRUE(icon.SetDays(-1));
+    EXPECT_STREQ(shell->calls.back().data.szTip, "");
+    EXPECT_EQ(shell->calls.size(), afterShow + 3);
 }

@@ -1,0 +1,84 @@
+// The system's file and colour dialogs run through RunModal: owned by the right window, the
+// colour dialog owning messages while it is open, and cancelled from outside.
+#include "GuiTestSupport.h"
+
+#include "platform/CommonDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FoundDialog {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM param)
+{
+    auto* state = reinterpret_cast<FoundDialog*>(param);
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetWindow(window, GW_OWNER) == state->owner) {
+        state->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible system dialog of this thread owned by `owner`, or null.
+HWND OwnedDialog(HWND owner)
+{
+    FoundDialog state{owner};
+    EnumThreadWindows(GetCurrentThreadId(), MatchOwned, reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+// Polls for the dialog from inside its own modal loop, then cancels it.
+void CancelWhenShown(HWND owner, HWND& seen, HWND& ownerDuringRun, orv::Windows::WinApp& app, int tries = 60)
+{
+    AfterDelay(100, [&, owner, tries] {
+        const HWND dialog = OwnedDialog(owner);
+        if (!dialog) {
+            if (tries > 0)
+                CancelWhenShown(owner, seen, ownerDuringRun, app, tries - 1);
+            return;
+        }
+        seen = dialog;
+        ownerDuringRun = app.GetOwnerHandle();
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+}  // namespace
+
+TEST(CommonDialogs, FileDialogIsOwnedByItsOwnerAndCancelReturnsCancel)
+{
+    CRecordingApp app;
+    CPlainWindow owner;
+    app.SetMainWindow(&owner);
+    CFileDialog dialog(true, "", "", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
+                       "Termin-Listen (*.lst)|*.lst|Alle Dateien (*.*)|*.*||", owner.Handle());
+    HWND seen = nullptr, ownerDuringRun = nullptr;
+    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app);
+    EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
+    EXPECT_NE(seen, nullptr);
+    EXPECT_EQ(ownerDuringRun, owner.Handle());  // messages meanwhile belong to its owner
+    EXPECT_EQ(dialog.GetError(), 0u);           // cancelled, not failed
+    EXPECT_EQ(app.GetOwnerHandle(), owner.Handle());
+    app.ReleaseMainWindow();
+}
+
+TEST(CommonDialogs, ColorDialogOwnsMessagesWhileOpenAndKeepsItsColourOnCancel)
+{
+    CRecordingApp app;
+    CPlainWindow owner;
+    app.SetMainWindow(&owner);
+    COLORREF custom[16] = {};
+    CColorDialog dialog(RGB(1, 2, 3), CC_RGBINIT, custom, owner.Handle());
+    HWND seen = nullptr, ownerDuringRun = nullptr;
+    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app);
+    EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(ownerDuringRun, seen);
+    EXPECT_EQ(dialog.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ(app.GetOwnerHandle(), owner.Handle());
+    app.ReleaseMainWindow();
+}
