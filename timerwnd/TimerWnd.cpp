@@ -5,6 +5,7 @@
 #include "core/Profile.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "sheet/InfoDlg.h"
 
 #include <cstring>
 
@@ -277,8 +278,46 @@ void CTimerWnd::FitToSurface()
 
 void CTimerWnd::OnClose()
 {
+    // A dialog running modally over the window has its frame on this window's stack: it is
+    // asked to close, and the window closes once it has returned.
+    if (m_openDialog) {
+        m_closePending = true;
+        if (m_openDialog->GetSafeHwnd())
+            PostMessageA(m_openDialog->GetSafeHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    }
     m_ticker.Stop();
     DestroyWindow();
+}
+
+bool CTimerWnd::BringOpenDialogToFront() const
+{
+    if (!m_openDialog)
+        return false;
+    if (const HWND open = m_openDialog->GetSafeHwnd())
+        SetForegroundWindow(open);
+    return true;
+}
+
+INT_PTR CTimerWnd::RunDialog(CModalWnd& dialog)
+{
+    m_openDialog = &dialog;
+    const INT_PTR result = App() ? App()->RunModal(dialog) : dialog.DoModal();
+    m_openDialog = nullptr;
+    if (m_closePending) {
+        m_closePending = false;
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    }
+    return result;
+}
+
+void CTimerWnd::RunAbout()
+{
+    if (BringOpenDialogToFront())
+        return;
+    CInfoDlg dialog(m_hWnd);
+    dialog.Termine() = m_display->GetTermine();
+    RunDialog(dialog);
 }
 
 void CTimerWnd::BeginDrag(POINT clientPoint)
@@ -381,6 +420,9 @@ void CTimerWnd::OnCommand(UINT command)
     case ID_HELP:
         if (App())
             App()->ShowHelpTopic("ref_dlg_main.html");
+        break;
+    case ID_APP_ABOUT:
+        RunAbout();
         break;
     case ID_APP_EXIT:
         PostMessageA(m_hWnd, WM_CLOSE, 0, 0);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/PostMessageTicker.h"
-#include "platform/Wnd.h"
+#include "platform/ModalLoop.h"
 #include "display/TimerDisplay.h"
 #include "settings/TimerOptions.h"
 #include "timerwnd/TimerTrayIcon.h"
@@ -57,6 +57,10 @@ protected:
 
 private:
     void OnTick();
+    // Runs one of the window's dialogs modally; a close asked for meanwhile follows after it.
+    INT_PTR RunDialog(CModalWnd& dialog);
+    bool BringOpenDialogToFront() const;
+    void RunAbout();
     void OnPaint();
     void FitToSurface();
     void OnClose();
@@ -77,5 +81,7 @@ private:
     std::unique_ptr<CTimerDisplay> m_display;
     std::unique_ptr<CTimerTrayIcon> m_trayIcon;
     CTimerOptions m_options;
+    CModalWnd* m_openDialog = nullptr;  // the settings sheet or About dialog while it runs
+    bool m_closePending = false;
     const UINT m_taskbarCreated;  // registered message: the shell has restarted
 };

@@ -305,7 +305,7 @@ TEST(Resources, VersionResourceIsGermanWithDescriptionAndCopyright)
             return std::string();
         return std::string(value);
     };
-    EXPECT_EQ(text("FileDescription"), ToAnsi("Zielmark – Countdown bis zum nächsten Termin"));
+    EXPECT_EQ(text("FileDescription"), ToAnsi("Zielmark – Countdown"));
     EXPECT_EQ(text("LegalCopyright").rfind("Copyright \xA9 ", 0), 0u) << text("LegalCopyright");
     EXPECT_EQ(text("FileVersion"), ZM_VERSION_TEXT);
 

@@ -1,0 +1,35 @@
+// The About dialog's list: every appointment with its remaining time, nearest first.
+#pragma once
+
+#include "core/DateTime.h"
+#include "core/TerminList.h"
+#include "framework/SortListCtrl.h"
+
+#include <string>
+#include <vector>
+
+struct CInfoRow {
+    CDateTimeSpan remaining;  // target minus the moment the rows were built
+    std::string text;         // preposition with its blank, then the description
+};
+
+class CInfoListCtrl : public orv::Windows::CSortListCtrl {
+public:
+    CInfoListCtrl();
+
+    // Remembers the list, makes the two columns and sorts by remaining time, ascending.
+    void InitList(CTerminList* termine);
+    // Rebuilds the rows from the list as of `now` and shows them in the current order.
+    bool Refill(const CDateTime& now);
+
+    const std::vector<CInfoRow>& Rows() const { return m_rows; }
+
+protected:
+    int CompareItems(LPARAM a, LPARAM b, int column) override;
+    std::string GetCellText(LPARAM data, int column) override;
+
+private:
+    int m_nTieColumn = -1;  // where the present chain of tie-breaks began
+    CTerminList* m_pTermine = nullptr;
+    std::vector<CInfoRow> m_rows;
+};
