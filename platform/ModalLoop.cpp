@@ -60,8 +60,20 @@ int RunMessageLoop()
     }
 }
 
+namespace {
+
+// A child window (a property page) cannot own a dialog: its top-level window does.
+HWND TopLevelOwner(HWND owner)
+{
+    if (!owner || !IsWindow(owner))
+        return nullptr;
+    return (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) ? GetAncestor(owner, GA_ROOT) : owner;
+}
+
+}  // namespace
+
 COwnerDisabler::COwnerDisabler(HWND owner)
-    : m_owner(owner && IsWindow(owner) ? owner : nullptr),
+    : m_owner(TopLevelOwner(owner)),
       m_wasEnabled(m_owner && IsWindowEnabled(m_owner))
 {
     if (m_wasEnabled)

@@ -44,6 +44,7 @@
 #define IDC_EXPORT 1028
 #define IDC_IMPORT 1029
 #define IDC_DBLCLK_COMMAND 1032
+#define IDC_IMPORT_FRAME 1090        // the etched frame around the import list
 #define ID_APPLY_NOW 12321          // the settings sheet's apply button
 
 // Commands of the timer window's menu and accelerators.

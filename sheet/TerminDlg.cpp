@@ -1,0 +1,85 @@
+// The appointment dialog: the appointment into the controls and, on OK, back.
+#include "sheet/TerminDlg.h"
+
+#include "res/resource.h"
+#include "sheet/SheetServices.h"
+
+namespace {
+
+SYSTEMTIME ToSystemTime(const CDateTime& value)
+{
+    CDateTime::Parts parts;
+    SYSTEMTIME time{};
+    if (!value.GetParts(parts))
+        GetLocalTime(&time);  // never shown for a stored appointment; a picker needs a valid date
+    else
+        time = SYSTEMTIME{static_cast<WORD>(parts.year), static_cast<WORD>(parts.month), 0,
+                          static_cast<WORD>(parts.day), static_cast<WORD>(parts.hour),
+                          static_cast<WORD>(parts.minute), static_cast<WORD>(parts.second), 0};
+    return time;
+}
+
+}  // namespace
+
+CTerminDlg::CTerminDlg(HWND parent) : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN, parent)
+{
+}
+
+BOOL CTerminDlg::OnInitDialog()
+{
+    CAccelDialog::OnInitDialog();
+    CenterWindow();
+    m_cbPreposition.AttachDlgItem(IDC_PREPOSITION, m_hWnd);
+    m_edDescription.AttachDlgItem(IDC_DESCRIPTION, m_hWnd);
+
+    m_date = m_time = ToSystemTime(m_termin.m_dtTarget);
+    m_bYearly = m_termin.m_bYearly ? 1 : 0;
+    UpdateData(false);
+
+    for (int index = 0; index < kPrepositionCount; ++index) {
+        std::string text = PrepositionText(index);
+        text.pop_back();  // the blank that follows it in a sentence
+        m_cbPreposition.AddString(text);
+    }
+    m_cbPreposition.SetCurSel(m_termin.m_nPreposition);
+
+    m_edDescription.SetWindowText(m_termin.m_strDescription);
+    m_edDescription.LimitText(kDescriptionLimit);
+
+    ::SetFocus(GetDlgItem(IDC_DATE));
+    return FALSE;
+}
+
+bool CTerminDlg::DoDataExchange(CDataExchange& exchange)
+{
+    return exchange.DateTime(IDC_DATE, m_date) && exchange.DateTime(IDC_TIME, m_time) &&
+           exchange.Check(IDC_YEARLY, m_bYearly);
+}
+
+bool CTerminDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == ID_HELP) {
+        sheet::ShowHelpTopic("ref_dlg_termin.html");
+        return true;
+    }
+    return CAccelDialog::OnCommand(id, code, control);
+}
+
+void CTerminDlg::OnOK()
+{
+    const std::string description = m_edDescription.GetWindowText();
+    if (description.empty()) {
+        sheet::ShowError(IDS_ERR_NO_DESCRIPTION);
+        m_edDescription.SetFocus();
+        return;
+    }
+    if (!UpdateData(true))
+        return;
+    CDateTime target;
+    target.SetDateTime(m_date.wYear, m_date.wMonth, m_date.wDay, m_time.wHour, m_time.wMinute, m_time.wSecond);
+    m_termin.m_dtTarget = target;
+    m_termin.m_bYearly = m_bYearly;
+    m_termin.m_nPreposition = m_cbPreposition.GetCurSel();
+    m_termin.m_strDescription = description;
+    CAccelDialog::OnOK();
+}

@@ -1,0 +1,30 @@
+// "Termin anlegen/bearbeiten": date and time pickers, "Jedes Jahr", preposition and description.
+#pragma once
+
+#include "core/Termin.h"
+#include "framework/SizingDialog.h"
+#include "platform/Controls.h"
+#include "sheet/DescriptionEdit.h"
+
+class CTerminDlg : public orv::Windows::CAccelDialog {
+public:
+    static constexpr int kDescriptionLimit = 30;
+
+    explicit CTerminDlg(HWND parent);
+
+    // In: the appointment shown (a default one for a new appointment). Out after OK: the edit.
+    CTermin m_termin;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool DoDataExchange(CDataExchange& exchange) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    void OnOK() override;
+
+private:
+    CComboBox m_cbPreposition;
+    CDescriptionEdit m_edDescription;
+    SYSTEMTIME m_date{};
+    SYSTEMTIME m_time{};
+    int32_t m_bYearly = 1;
+};

@@ -1,0 +1,164 @@
+// Appointment list: cell texts, the comparison with its cyclic tie-break, selections.
+#include "sheet/TerminListCtrl.h"
+
+#include "core/CoreHost.h"
+#include "res/resource.h"
+
+#include <windows.h>
+
+namespace {
+
+// Column widths in pixels at 96 dots per inch.
+constexpr int kWidthTermin = 110;
+constexpr int kWidthYearly = 35;
+constexpr int kWidthDescription = 185;
+
+int Sign(double value)
+{
+    return value < 0 ? -1 : value > 0 ? 1 : 0;
+}
+
+int ScaleToWindow(HWND window, int pixels)
+{
+    HDC dc = GetDC(window);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
+    if (dc)
+        ReleaseDC(window, dc);
+    return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
+}  // namespace
+
+int CompareDescriptions(const std::string& a, const std::string& b)
+{
+    // A character as one unit: one byte, or lead and trail byte of a double-byte character.
+    auto unitAt = [](const std::string& text, size_t& i) -> unsigned {
+        const auto lead = static_cast<unsigned char>(text[i++]);
+        if (IsDBCSLeadByte(lead) && i < text.size())
+            return (lead << 8) | static_cast<unsigned char>(text[i++]);
+        return lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead;
+    };
+    size_t i = 0, k = 0;
+    while (i < a.size() && k < b.size()) {
+        const unsigned left = unitAt(a, i);
+        const unsigned right = unitAt(b, k);
+        if (left != right)
+            return left < right ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    return k < b.size() ? -1 : 0;
+}
+
+CTerminListCtrl::CTerminListCtrl()
+{
+    // Item data are positions, nothing to release.
+    m_bReleaseItemData = false;
+}
+
+void CTerminListCtrl::InitList(CTerminList* list)
+{
+    m_pTermine = list;
+    m_strDateFormat = CoreHost().LoadText(IDS_DUE_DATE_FORMAT);
+    InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, ScaleToWindow(m_hWnd, kWidthTermin), 0);
+    InsertColumnById(1, IDS_COLUMN_YEARLY, LVCFMT_CENTER, ScaleToWindow(m_hWnd, kWidthYearly), 1);
+    InsertColumnById(2, IDS_COLUMN_DESCRIPTION, LVCFMT_LEFT, ScaleToWindow(m_hWnd, kWidthDescription), 2);
+    SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    SetSortColumn(0, false);
+}
+
+bool CTerminListCtrl::Refill()
+{
+    // Thousands of rows: one repaint at the end instead of one per row.
+    SendMessage(WM_SETREDRAW, FALSE);
+    DeleteAllItems();
+    const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+    for (size_t position = 0; position < count; ++position)
+        InsertItemData(static_cast<LPARAM>(position));
+    Sort();
+    SendMessage(WM_SETREDRAW, TRUE);
+    Invalidate();
+    return true;
+}
+
+int CTerminListCtrl::GetFirstSelected() const
+{
+    const int row = GetNextItem(-1, LVNI_SELECTED);
+    return row < 0 ? -1 : static_cast<int>(GetItemData(row));
+}
+
+void CTerminListCtrl::GetSelectedPositions(CIndexArray& positions) const
+{
+    positions.RemoveAll();
+    for (int row = GetNextItem(-1, LVNI_SELECTED); row >= 0; row = GetNextItem(row, LVNI_SELECTED))
+        positions.Add(static_cast<int32_t>(GetItemData(row)));
+}
+
+void CTerminListCtrl::GetUnselectedPositions(CIndexArray& positions) const
+{
+    positions.RemoveAll();
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row)
+        if (!(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED))
+            positions.Add(static_cast<int32_t>(GetItemData(row)));
+}
+
+std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
+{
+    if (!m_pTermine || data < 0 || static_cast<size_t>(data) >= m_pTermine->GetSize())
+        return {};
+    const CTermin& termin = (*m_pTermine)[static_cast<size_t>(data)];
+    switch (column) {
+    case 0:
+        return termin.m_dtTarget.Format(m_strDateFormat.c_str());
+    case 1:
+        return termin.m_bYearly ? "X" : "";
+    case 2:
+        return PrepositionText(termin.m_nPreposition) + termin.m_strDescription;
+    }
+    return {};
+}
+
+int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int column) const
+{
+    switch (column) {
+    case 0:
+        return Sign(a.m_dtTarget.m_dt - b.m_dtTarget.m_dt);
+    case 1:
+        return (a.m_bYearly ? 1 : 0) - (b.m_bYearly ? 1 : 0);
+    default:
+        return CompareDescriptions(a.m_strDescription, b.m_strDescription);
+    }
+}
+
+int CTerminListCtrl::CompareItems(LPARAM a, LPARAM b, int column)
+{
+    if (!m_pTermine)
+        return 0;
+    const size_t count = m_pTermine->GetSize();
+    if (a < 0 || b < 0 || static_cast<size_t>(a) >= count || static_cast<size_t>(b) >= count)
+        return 0;
+    const int result =
+        CompareColumn((*m_pTermine)[static_cast<size_t>(a)], (*m_pTermine)[static_cast<size_t>(b)], column);
+    if (result != 0 || column == m_nColumnGuard)
+        return result;
+    // A tie: the following columns decide, in cyclic order, until the first one comes round.
+    const bool started = m_nColumnGuard == -1;
+    if (started)
+        m_nColumnGuard = column;
+    const int tieBreak = CompareItems(a, b, (column + 1) % kColumns);
+    if (started)
+        m_nColumnGuard = -1;
+    return tieBreak;
+}
+
+bool CTerminListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
+{
+    // Positions need no release per row: one notification for all rows is enough.
+    if (header->code == LVN_DELETEALLITEMS) {
+        result = TRUE;
+        return true;
+    }
+    return CSortListCtrl::OnNotifyReflect(header, result);
+}

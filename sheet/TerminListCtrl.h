@@ -1,0 +1,40 @@
+// The list of appointments on the page "Termine" and in the import dialog: three columns whose
+// texts come from the shown CTerminList; each row's item data is its position in that list.
+#pragma once
+
+#include "core/IndexArray.h"
+#include "core/TerminList.h"
+#include "framework/SortListCtrl.h"
+
+class CTerminListCtrl : public orv::Windows::CSortListCtrl {
+public:
+    CTerminListCtrl();
+
+    // Remembers the list (not owned) and makes the columns "Termin", "jährl.", "Beschreibung".
+    void InitList(CTerminList* list);
+    // One row per appointment, in list order, then sorted by the present column and direction.
+    bool Refill();
+
+    // The position of the first selected row in display order, -1 when none is selected.
+    int GetFirstSelected() const;
+    void GetSelectedPositions(CIndexArray& positions) const;
+    void GetUnselectedPositions(CIndexArray& positions) const;
+
+protected:
+    int CompareItems(LPARAM a, LPARAM b, int column) override;
+    std::string GetCellText(LPARAM data, int column) override;
+    bool OnNotifyReflect(NMHDR* header, LRESULT& result) override;
+
+private:
+    static constexpr int kColumns = 3;
+    int CompareColumn(const CTermin& a, const CTermin& b, int column) const;
+
+    CTerminList* m_pTermine = nullptr;
+    std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
+    // The column whose tie started the cyclic tie-break, -1 outside one.
+    int m_nColumnGuard = -1;
+};
+
+// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character of
+// the ANSI code page counts as one unit.
+int CompareDescriptions(const std::string& a, const std::string& b);
