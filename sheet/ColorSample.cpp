@@ -1,0 +1,83 @@
+// Colour sample: painted whole in WM_PAINT, aligned by the control's own SS_* styles.
+#include "sheet/ColorSample.h"
+
+#include "display/DisplayRenderer.h"
+#include "platform/Gdi.h"
+
+ColorRef CColorSample::SetBackColor(ColorRef color)
+{
+    const ColorRef previous = m_backColor;
+    m_backColor = color;
+    if (m_hWnd)
+        Invalidate();
+    return previous;
+}
+
+ColorRef CColorSample::SetTextColor(ColorRef color)
+{
+    const ColorRef previous = m_textColor;
+    m_textColor = color;
+    if (m_hWnd)
+        Invalidate();
+    return previous;
+}
+
+void CColorSample::SetText(const std::string& text)
+{
+    if (!m_hWnd)
+        return;
+    SetWindowText(text);
+    Invalidate();
+}
+
+LRESULT CColorSample::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ENABLE: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    }
+    return CStatic::WindowProc(msg, wParam, lParam);
+}
+
+void CColorSample::Paint()
+{
+    const CPaintDC paint(m_hWnd);
+    const HDC dc = paint.Get();
+    const LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+    const bool enabled = !(style & WS_DISABLED);
+    const ColorRef back = enabled && !IsNoColor(m_backColor) ? m_backColor : GetSysColor(COLOR_BTNFACE);
+    ColorRef text = GetSysColor(COLOR_GRAYTEXT);
+    if (enabled)
+        text = IsNoColor(m_textColor) ? GetSysColor(COLOR_WINDOWTEXT) : m_textColor;
+
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    display::FillSolid(dc, client, back);
+
+    const auto font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(m_hWnd), WM_GETFONT, 0, 0));
+    const CSelection selectedFont(dc, font);
+    const std::string caption = GetWindowText();
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    int x = client.left;
+    switch (style & SS_TYPEMASK) {
+    case SS_CENTER: x += (width - extent.cx) / 2; break;
+    case SS_RIGHT: x += width - extent.cx; break;
+    }
+    int y = client.top;
+    if (style & SS_CENTERIMAGE)
+        y += (height - extent.cy) / 2;
+    SetBkColor(dc, back);
+    ::SetTextColor(dc, text);
+    TextOutA(dc, x, y, caption.c_str(), static_cast<int>(caption.size()));
+}

@@ -1,0 +1,27 @@
+// A static control that shows its text in chosen text and background colours: the sample of the
+// remaining-time text on the display page.
+#pragma once
+
+#include "platform/Controls.h"
+#include "sheet/NoColor.h"
+
+#include <string>
+
+class CColorSample : public CStatic {
+public:
+    // Each returns the previous colour and redraws; kNoColor stands for the system colour.
+    ColorRef SetBackColor(ColorRef color);
+    ColorRef SetTextColor(ColorRef color);
+    ColorRef GetBackColor() const { return m_backColor; }
+    ColorRef GetTextColor() const { return m_textColor; }
+    void SetText(const std::string& text);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+
+    ColorRef m_backColor = kNoColor;
+    ColorRef m_textColor = kNoColor;
+};

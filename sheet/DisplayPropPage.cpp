@@ -1,0 +1,326 @@
+// Display page: the edited copy of the display settings, the samples, and the schemes, which go
+// to the registry at once.
+#include "sheet/DisplayPropPage.h"
+
+#include "framework/WinApp.h"
+#include "platform/CommonDialogs.h"
+#include "platform/ResourceText.h"
+#include "res/resource.h"
+#include "sheet/SchemaSaveDlg.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kFirstSampleText = 1523;   // + DisplayType
+constexpr int kFirstStyleName = 3010;    // "kompakt", "standard", "erweitert"
+constexpr int kStyleCount = 3;
+constexpr int kAskDelete = 1528;
+constexpr int kAppTitle = 57344;
+constexpr int kErrorNameTooLong = 3013;
+constexpr int kErrorCannotSave = 3014;
+constexpr int kErrorCannotDelete = 3015;
+
+INT_PTR RunModal(CModalWnd& dialog)
+{
+    if (auto* app = orv::Windows::WinApp::Current())
+        return app->RunModal(dialog);
+    return dialog.DoModal();
+}
+
+template <typename... Args>
+void ShowError(int id, Args... args)
+{
+    if (auto* app = orv::Windows::WinApp::Current())
+        app->ShowError(id, args...);
+}
+
+}  // namespace
+
+CDisplayPropPage::CDisplayPropPage(orv::CProfile& profile)
+    : CPropertyPage(IDD_DISPLAY_PAGE), m_schemes(profile)
+{
+}
+
+void CDisplayPropPage::AttachControls()
+{
+    m_displayTypeList.AttachDlgItem(IDC_DISPLAY_TYPE, m_hWnd);
+    m_textColorButton.AttachDlgItem(IDC_TEXT_COLOR, m_hWnd);
+    m_backColorButton.AttachDlgItem(IDC_BACK_COLOR, m_hWnd);
+    m_transparentCheck.AttachDlgItem(IDC_TRANSPARENT, m_hWnd);
+    m_sample.AttachDlgItem(IDC_SAMPLE, m_hWnd);
+    m_startColorButton.AttachDlgItem(IDC_START_COLOR, m_hWnd);
+    m_fadingSample.AttachDlgItem(IDC_FADING_SAMPLE, m_hWnd);
+    m_endColorButton.AttachDlgItem(IDC_END_COLOR, m_hWnd);
+    m_speedSlider.AttachDlgItem(IDC_FADING_SPEED, m_hWnd);
+    m_schemeList.AttachDlgItem(IDC_SCHEMES, m_hWnd);
+    m_deleteButton.AttachDlgItem(IDC_SCHEME_DELETE, m_hWnd);
+}
+
+BOOL CDisplayPropPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    AttachControls();
+    m_displayTypeList.ResetContent();
+    for (int style = 0; style < kStyleCount; ++style)
+        m_displayTypeList.AddString(LoadResourceText(kFirstStyleName + style));
+
+    m_strProposedSchemaName = m_strSchemaName;
+    UpdateControls();
+    // Another page or program may have changed the schemes since the page was last open.
+    m_schemes.LoadSchemes();
+    FillSchemeList();
+    m_displayTypeList.SetFocus();
+    return FALSE;  // the focus is set
+}
+
+void CDisplayPropPage::UpdateSampleText()
+{
+    m_sample.SetText(LoadResourceText(kFirstSampleText + m_displaySet.m_nDisplayType));
+}
+
+void CDisplayPropPage::UpdateControls()
+{
+    const CDisplaySet& ds = m_displaySet;
+    m_displayTypeList.SetCurSel(ds.m_nDisplayType);
+    m_textColorButton.SetColor(ds.m_crTextColor);
+    m_backColorButton.SetColor(ds.m_crBackColor);
+    m_sample.SetTextColor(ds.m_crTextColor);
+    m_sample.SetBackColor(ds.m_crBackColor);
+    UpdateSampleText();
+    m_transparentCheck.SetCheck(ds.m_bTransparent != 0);
+    if (ds.m_bTransparent) {
+        m_backColorButton.EnableWindow(false);
+        m_sample.SetBackColor(ds.m_crStartColor);
+    } else {
+        m_backColorButton.EnableWindow(true);
+    }
+    m_startColorButton.SetColor(ds.m_crStartColor);
+    m_endColorButton.SetColor(ds.m_crEndColor);
+    m_fadingSample.SetColors(ds.m_crStartColor, ds.m_crEndColor);
+    m_speedSlider.SetRangeMin(CDisplaySet::kMinFadingStep, false);
+    m_speedSlider.SetRangeMax(CDisplaySet::kMaxFadingStep, false);
+    m_speedSlider.SetPos(ds.m_nFadingStep);
+}
+
+void CDisplayPropPage::FillSchemeList()
+{
+    m_schemeList.ResetContent();
+    m_deleteButton.EnableWindow(false);
+    for (const auto& scheme : m_schemes.Schemes())
+        m_schemeList.AddString(scheme.first);
+    // The list's own search: the first name that begins with the current one, case ignored.
+    if (!m_strSchemaName.empty() && m_schemeList.SelectString(m_strSchemaName) != CB_ERR)
+        m_deleteButton.EnableWindow(true);
+}
+
+void CDisplayPropPage::MarkChanged(bool changed)
+{
+    if (changed) {
+        m_strSchemaName.clear();
+        if (m_hWnd) {
+            m_schemeList.SetCurSel(-1);
+            m_deleteButton.EnableWindow(false);
+        }
+        SetModified(true);
+        return;
+    }
+    if (m_hWnd)
+        m_displayTypeList.SetFocus();
+    SetModified(false);
+}
+
+INT_PTR CDisplayPropPage::ChooseColor(CColorButton& button)
+{
+    // The system's COLORREF is another integer type than ours: the dialog edits a copy, which
+    // comes back whatever the answer, as the dialog keeps custom colours even when cancelled.
+    COLORREF custom[CCustomColors::kCount];
+    for (size_t i = 0; i < CCustomColors::kCount; ++i)
+        custom[i] = m_customColors[i];
+    CColorDialog dialog(button.GetColor(), CC_RGBINIT, custom, m_hWnd);
+    const INT_PTR result = RunModal(dialog);
+    for (size_t i = 0; i < CCustomColors::kCount; ++i)
+        m_customColors[i] = static_cast<ColorRef>(custom[i]);
+    if (result == IDOK) {
+        button.SetColor(dialog.GetColor());
+        MarkChanged(true);
+    }
+    return result;
+}
+
+bool CDisplayPropPage::OnCommand(WORD id, WORD code, HWND control)
+{
+    switch (id) {
+    case IDC_DISPLAY_TYPE:
+        if (code == CBN_SELCHANGE)
+            OnDisplayTypeChanged();
+        return true;
+    case IDC_TEXT_COLOR:
+    case IDC_BACK_COLOR:
+    case IDC_START_COLOR:
+    case IDC_END_COLOR:
+        if (code == BN_CLICKED)
+            OnColorClicked(id);
+        return true;
+    case IDC_TRANSPARENT:
+        if (code == BN_CLICKED)
+            OnTransparentClicked();
+        return true;
+    case IDC_SCHEMES:
+        if (code == CBN_SELCHANGE)
+            OnSchemeChosen();
+        return true;
+    case IDC_SCHEME_SAVE:
+        if (code == BN_CLICKED)
+            OnSaveScheme();
+        return true;
+    case IDC_SCHEME_DELETE:
+        if (code == BN_CLICKED)
+            OnDeleteScheme();
+        return true;
+    }
+    return CPropertyPage::OnCommand(id, code, control);
+}
+
+LRESULT CDisplayPropPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    // While the thumb moves nothing changes; the speed is taken when the drag or key ends.
+    if (msg == WM_HSCROLL && LOWORD(wParam) == TB_ENDTRACK &&
+        reinterpret_cast<HWND>(lParam) == m_speedSlider.Handle()) {
+        m_displaySet.m_nFadingStep = m_speedSlider.GetPos();
+        MarkChanged(true);
+    }
+    return CPropertyPage::WindowProc(msg, wParam, lParam);
+}
+
+void CDisplayPropPage::OnDisplayTypeChanged()
+{
+    const int selected = m_displayTypeList.GetCurSel();
+    if (selected < 0 || selected >= kStyleCount)
+        return;
+    m_displaySet.m_nDisplayType = selected;
+    UpdateSampleText();
+    MarkChanged(true);
+}
+
+void CDisplayPropPage::OnTransparentClicked()
+{
+    m_displaySet.m_bTransparent = m_transparentCheck.GetCheck() ? 1 : 0;
+    m_backColorButton.EnableWindow(m_displaySet.m_bTransparent == 0);
+    m_sample.SetBackColor(m_displaySet.m_bTransparent ? m_displaySet.m_crStartColor
+                                                      : m_displaySet.m_crBackColor);
+    MarkChanged(true);
+}
+
+void CDisplayPropPage::OnColorClicked(WORD id)
+{
+    CDisplaySet& ds = m_displaySet;
+    switch (id) {
+    case IDC_TEXT_COLOR:
+        if (ChooseColor(m_textColorButton) == IDOK) {
+            ds.m_crTextColor = m_textColorButton.GetColor();
+            m_sample.SetTextColor(ds.m_crTextColor);
+        }
+        break;
+    case IDC_BACK_COLOR:
+        if (ChooseColor(m_backColorButton) == IDOK) {
+            ds.m_crBackColor = m_backColorButton.GetColor();
+            m_sample.SetBackColor(ds.m_crBackColor);
+        }
+        break;
+    case IDC_START_COLOR:
+        if (ChooseColor(m_startColorButton) == IDOK) {
+            ds.m_crStartColor = m_startColorButton.GetColor();
+            m_fadingSample.SetStartColor(ds.m_crStartColor);
+            if (ds.m_bTransparent)
+                m_sample.SetBackColor(ds.m_crStartColor);
+        }
+        break;
+    case IDC_END_COLOR:
+        if (ChooseColor(m_endColorButton) == IDOK) {
+            ds.m_crEndColor = m_endColorButton.GetColor();
+            m_fadingSample.SetEndColor(ds.m_crEndColor);
+        }
+        break;
+    }
+}
+
+void CDisplayPropPage::OnSchemeChosen()
+{
+    const int selected = m_schemeList.GetCurSel();
+    if (selected < 0) {
+        m_deleteButton.EnableWindow(false);
+        return;
+    }
+    m_strSchemaName = m_schemeList.GetLBText(selected);
+    m_strProposedSchemaName = m_strSchemaName;
+    if (const CDisplaySet* scheme = m_schemes.Find(m_strSchemaName)) {
+        m_displaySet = *scheme;
+        UpdateControls();
+        SetModified(true);
+    }
+    m_deleteButton.EnableWindow(true);
+}
+
+void CDisplayPropPage::OnSaveScheme()
+{
+    CSchemaSaveDlg dialog(m_hWnd);
+    dialog.m_strName = m_strProposedSchemaName;
+    if (RunModal(dialog) != IDOK)
+        return;
+    const std::string name = dialog.m_strName;
+    if (name.size() > kMaxSchemeNameLength) {
+        ShowError(kErrorNameTooLong, static_cast<int>(kMaxSchemeNameLength));
+        return;
+    }
+    // An existing scheme of that name (letter case aside) is replaced without a question.
+    const auto before = m_schemes.Schemes();
+    m_schemes.Store(name, m_displaySet);
+    if (!m_schemes.SaveSchemes()) {
+        RestoreSchemes(before);
+        ShowError(kErrorCannotSave, name.c_str());
+        return;
+    }
+    m_strSchemaName = name;
+    m_strProposedSchemaName = name;
+    FillSchemeList();
+}
+
+void CDisplayPropPage::OnDeleteScheme()
+{
+    const int selected = m_schemeList.GetCurSel();
+    if (selected < 0)
+        return;
+    const std::string question = LoadResourceText(kAskDelete);
+    const std::string title = LoadResourceText(kAppTitle);
+    if (::MessageBoxA(GetAncestor(m_hWnd, GA_ROOT), question.c_str(), title.c_str(),
+                      MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    m_deleteButton.EnableWindow(false);
+    const std::string name = m_schemeList.GetLBText(selected);
+    const auto before = m_schemes.Schemes();
+    m_schemes.Remove(name);
+    if (!m_schemes.SaveSchemes()) {
+        RestoreSchemes(before);
+        m_deleteButton.EnableWindow(true);
+        ShowError(kErrorCannotDelete, name.c_str());
+        return;
+    }
+    m_strSchemaName.clear();
+    FillSchemeList();
+}
+
+void CDisplayPropPage::RestoreSchemes(const std::map<std::string, CDisplaySet>& before)
+{
+    std::vector<std::string> added;
+    for (const auto& scheme : m_schemes.Schemes())
+        if (before.find(scheme.first) == before.end())
+            added.push_back(scheme.first);
+    for (const std::string& name : added)
+        m_schemes.Remove(name);
+    for (const auto& scheme : before)
+        m_schemes.Store(scheme.first, scheme.second);
+    // The section may have been deleted already; a failure here leaves the map modified, so
+    // the next save tries again.
+    m_schemes.SaveSchemes(true);
+}

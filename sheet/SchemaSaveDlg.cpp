@@ -1,0 +1,54 @@
+// Scheme-save dialog: a non-empty name or error 103; F1 and "Hilfe" open its help page.
+#include "sheet/SchemaSaveDlg.h"
+
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+namespace {
+constexpr int kErrorSchemeNameEmpty = 2003;
+}
+
+CSchemaSaveDlg::CSchemaSaveDlg(HWND parent)
+    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_SCHEMA_SAVE, parent)
+{
+}
+
+BOOL CSchemaSaveDlg::OnInitDialog()
+{
+    CAccelDialog::OnInitDialog();
+    UpdateData(false);
+    m_nameEdit.AttachDlgItem(IDC_SCHEME_NAME, m_hWnd);
+    m_nameEdit.SetSel(0, -1);
+    m_nameEdit.ScrollCaret();
+    m_nameEdit.LimitText(kMaxNameLength);
+    m_nameEdit.SetFocus();
+    return FALSE;  // the focus is set
+}
+
+bool CSchemaSaveDlg::DoDataExchange(CDataExchange& exchange)
+{
+    return exchange.Text(IDC_SCHEME_NAME, m_strName);
+}
+
+bool CSchemaSaveDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == ID_HELP) {
+        if (auto* app = orv::Windows::WinApp::Current())
+            app->ShowHelpTopic(kHelpTopic);
+        return true;
+    }
+    return CAccelDialog::OnCommand(id, code, control);
+}
+
+void CSchemaSaveDlg::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    if (m_strName.empty()) {
+        if (auto* app = orv::Windows::WinApp::Current())
+            app->ShowError(kErrorSchemeNameEmpty);
+        m_nameEdit.SetFocus();
+        return;
+    }
+    EndDialog(IDOK);
+}
