@@ -50,7 +50,7 @@ Texts StoredValues(CMemoryProfile& profile)
 
 }  // namespace
 
-TEST(TerminListStore, LoadStopsAtTheFirstGapAndSaveRenumbers)
+TEST(TerminListStore, LoadReadsPastAGapAndSaveRenumbers)
 {
     CTestHost host;
     CMemoryProfile profile;
@@ -58,16 +58,17 @@ TEST(TerminListStore, LoadStopsAtTheFirstGapAndSaveRenumbers)
                     {"t003", "04.01.2022;0;0;D"}});
     CTerminList list;
     ASSERT_TRUE(list.Load(profile));
-    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B", "04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
 
     list.m_bModified = 1;
     ASSERT_TRUE(list.Save(profile));
-    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B"}));
+    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B",
+                                            "t002=04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
 }
 
-TEST(TerminListStore, NonStringOrDamagedFirstValueLoadsEmpty)
+TEST(TerminListStore, NonStringOrDamagedFirstValueHidesNothingAfterIt)
 {
     CTestHost host;
     for (const bool binary : {true, false}) {
@@ -82,7 +83,7 @@ TEST(TerminListStore, NonStringOrDamagedFirstValueLoadsEmpty)
 
         CTerminList list = ListOf({"05.05.2025;0;0;alt"});
         ASSERT_TRUE(list.Load(profile));
-        EXPECT_TRUE(list.IsEmpty());
+        EXPECT_EQ(TextsOf(list), Texts{"02.01.2022;0;0;B"});
     }
 }
 
