@@ -36,6 +36,13 @@ CTimerWnd* CMainApp::CreateTimerWindow()
 
 BOOL CMainApp::InitInstance()
 {
+    // A second program would announce the same appointments and, at its end, overwrite what
+    // was changed in the first: it shows the first one instead and ends, saving nothing.
+    m_instance = std::make_unique<CSingleInstance>("Orvanta.Zielmark");
+    if (!m_instance->IsFirst()) {
+        CSingleInstance::ActivateRunning(CTimerWnd::kWindowClass, 3000);
+        return FALSE;
+    }
     if (!WinApp::InitInstance())
         return FALSE;
     m_bHelpInBrowser = 1;

@@ -1,9 +1,11 @@
 // The application object: start-up and shutdown of Zielmark.
 #pragma once
 
+#include "app/SingleInstance.h"
 #include "app/Win32CoreHost.h"
 #include "framework/WinApp.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,6 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-
 protected:
     // Creates the timer window; null when it or its ticker could not be started.
     virtual CTimerWnd* CreateTimerWindow();
@@ -27,4 +28,5 @@ private:
 
     CWin32CoreHost m_coreHost;
     CCoreHost* m_previousHost = nullptr;
+    std::unique_ptr<CSingleInstance> m_instance;
 };

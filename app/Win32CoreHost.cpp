@@ -23,6 +23,32 @@ private:
     BSTR m_text = nullptr;
 };
 
+// Whether `year` is what the text wrote: a year written with four digits is taken as written
+// ("0001" is not 2001); where no four-digit number appears, the parser's reading of a shorter
+// year stands.
+bool YearAsWritten(const std::string& text, int year)
+{
+    bool fourDigits = false;
+    for (size_t pos = 0; pos < text.size();) {
+        if (text[pos] < '0' || text[pos] > '9') {
+            ++pos;
+            continue;
+        }
+        const size_t start = pos;
+        int number = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && pos - start < 5)
+            number = number * 10 + (text[pos++] - '0');
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
+            ++pos;
+        if (pos - start == 4) {
+            if (number == year)
+                return true;
+            fourDigits = true;
+        }
+    }
+    return !fourDigits;
+}
+
 }  // namespace
 
 CDateTime CWin32CoreHost::Now() const
@@ -51,7 +77,7 @@ bool CWin32CoreHost::ParseDateTime(const std::string& text, CDateTime& value) co
         return false;
     // Keep whole seconds only, as everything else does.
     CDateTime::Parts parts;
-    if (!CDateTime(date).GetParts(parts))
+    if (!CDateTime(date).GetParts(parts) || !YearAsWritten(text, parts.year))
         return false;
     CDateTime parsed;
     if (!parsed.SetDateTime(parts.year, parts.month, parts.day, parts.hour, parts.minute,
@@ -66,7 +92,7 @@ std::string CWin32CoreHost::LoadText(int id) const
     return LoadResourceText(id);
 }
 
-void CWin32CoreHost::ShowDueMessage(const std::string& text)
+bool CWin32CoreHost::ShowDueMessage(const std::string& text)
 {
     if (m_mainWindow)
         SetForegroundWindow(m_mainWindow);
@@ -74,6 +100,7 @@ void CWin32CoreHost::ShowDueMessage(const std::string& text)
     // the dialog that runs modally over it).
     const auto* app = orv::Windows::WinApp::Current();
     const HWND owner = app && app->GetOwnerHandle() ? app->GetOwnerHandle() : m_mainWindow;
-    MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    // 0 when the system refuses the box (too many open, no memory, the owner gone).
+    return MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
+                       MB_OK | MB_ICONINFORMATION) != 0;
 }

@@ -19,7 +19,7 @@ public:
     bool ParseDateTime(const std::string& text, CDateTime& value) const override;
     std::string LoadText(int id) const override;
     bool HasMainWindow() const override { return m_mainWindow != nullptr; }
-    void ShowDueMessage(const std::string& text) override;
+    bool ShowDueMessage(const std::string& text) override;
 
 private:
     LCID m_locale;

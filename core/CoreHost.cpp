@@ -74,7 +74,7 @@ std::string CPortableCoreHost::LoadText(int id) const
     return BuiltInText(id);
 }
 
-void CPortableCoreHost::ShowDueMessage(const std::string& text)
+bool CPortableCoreHost::ShowDueMessage(const std::string& text)
 {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    return std::fprintf(stderr, "%s\n", text.c_str()) >= 0;
 }

@@ -21,8 +21,8 @@ public:
     virtual std::string LoadText(int id) const = 0;
     // Due handling waits until the application has its main window.
     virtual bool HasMainWindow() const = 0;
-    // A reached appointment's modal information message.
-    virtual void ShowDueMessage(const std::string& text) = 0;
+    // A reached appointment's modal information message; false when it could not be shown.
+    virtual bool ShowDueMessage(const std::string& text) = 0;
 };
 
 CCoreHost& CoreHost();
@@ -37,7 +37,7 @@ public:
     bool ParseDateTime(const std::string& text, CDateTime& value) const override;
     std::string LoadText(int id) const override;
     bool HasMainWindow() const override { return false; }
-    void ShowDueMessage(const std::string& text) override;
+    bool ShowDueMessage(const std::string& text) override;
 };
 
 struct BuiltInTextEntry {

@@ -34,6 +34,9 @@ public:
 
     virtual bool DeleteValue(const std::string& name) = 0;
     virtual bool DeleteSection(const std::string& section) = 0;
+    // Writes the changes made so far through to the disk: the open section's, or with none open
+    // the application key's (a deleted section). False when the store cannot do so.
+    virtual bool Flush() = 0;
 
     // The value names of a section, read without creating it; empty when it does not exist.
     virtual void ListValueNames(const std::string& section, std::vector<std::string>& names) = 0;

@@ -4,6 +4,7 @@
 #include "core/CoreHost.h"
 #include "core/RemainingText.h"
 #include "core/Profile.h"
+#include "core/SectionJournal.h"
 #include "core/StringUtil.h"
 #include "res/resource.h"
 
@@ -16,6 +17,45 @@ namespace {
 std::string ValueName(size_t index)
 {
     return Format("t%03u", static_cast<unsigned>(index));
+}
+
+// The digits of a value name "t" + digits without leading zeros; false for any other name.
+bool NumberOfName(const std::string& name, std::string& number)
+{
+    if (name.size() < 2 || (name[0] != 't' && name[0] != 'T'))
+        return false;
+    for (size_t i = 1; i < name.size(); ++i)
+        if (name[i] < '0' || name[i] > '9')
+            return false;
+    const size_t first = name.find_first_not_of('0', 1);
+    number = first == std::string::npos ? std::string() : name.substr(first);
+    return true;
+}
+
+// The appointment value names of a section in number order. Compared as digit strings, so no
+// number is too long; t01 and t001 (the same number) keep a fixed order by name.
+std::vector<std::string> AppointmentNames(const std::vector<std::string>& names)
+{
+    std::vector<std::pair<std::string, std::string>> numbered;
+    std::string number;
+    for (const std::string& name : names)
+        if (NumberOfName(name, number))
+            numbered.emplace_back(number, name);
+    std::sort(numbered.begin(), numbered.end(), [](const auto& a, const auto& b) {
+        if (a.first.size() != b.first.size())
+            return a.first.size() < b.first.size();
+        return a.first != b.first ? a.first < b.first : a.second < b.second;
+    });
+    std::vector<std::string> ordered;
+    for (const auto& entry : numbered)
+        ordered.push_back(entry.second);
+    return ordered;
+}
+
+bool SameTermin(const CTermin& a, const CTermin& b)
+{
+    return a.m_dtTarget == b.m_dtTarget && a.m_bYearly == b.m_bYearly &&
+           a.m_nPreposition == b.m_nPreposition && a.m_strDescription == b.m_strDescription;
 }
 
 }  // namespace
@@ -63,15 +103,20 @@ void CTerminList::Sort()
 
 bool CTerminList::Load(orv::CProfile& profile)
 {
+    // A failed repair leaves its journal for the next start; the section is read as it is.
+    orv::CSectionJournal(profile, kSection).Recover();
     if (!profile.OpenSection(kSection))
         return false;
+    std::vector<std::string> names;
+    profile.ListValueNames(kSection, names);
     m_bModified = 1;
     SetSize(0);
-    for (size_t i = 0;; ++i) {
+    // One damaged value must not hide the ones after it: it is skipped, and as it is not
+    // written back, the next save drops it.
+    for (const std::string& name : AppointmentNames(names)) {
         CTermin termin;
-        if (!termin.ParseText(profile.GetString(ValueName(i), "")))
-            break;
-        m_items.push_back(termin);
+        if (termin.ParseText(profile.GetString(name, "")))
+            m_items.push_back(termin);
     }
     profile.CloseSection();
     m_bModified = 0;
@@ -82,21 +127,25 @@ bool CTerminList::Save(orv::CProfile& profile, bool force)
 {
     if (!m_bModified && !force)
         return true;
-    profile.DeleteSection(kSection);
-    bool ok = profile.OpenSection(kSection);
-    for (size_t i = 0; ok && i < m_items.size(); ++i)
-        ok = profile.WriteString(ValueName(i), m_items[i].FormatText());
-    profile.CloseSection();
+    orv::SectionValues values;
+    values.reserve(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i)
+        values.emplace_back(ValueName(i), m_items[i].FormatText());
+    const bool ok = orv::CSectionJournal(profile, kSection).Save(values);
     m_bModified = ok ? 0 : 1;
     return ok;
 }
 
-int CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount)
+int CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
+                                       const std::function<bool()>& mayGoOn)
 {
     int handled = 0;
     while (!m_items.empty() && m_items.front().m_dtTarget <= now && CoreHost().HasMainWindow()) {
-        HandleDue(dayCount);
+        if (!HandleDue(dayCount))
+            break;  // refused: the same appointment is tried again at a later tick
         ++handled;
+        if (mayGoOn && !mayGoOn())
+            break;
     }
     return handled;
 }
@@ -117,14 +166,18 @@ std::string CTerminList::UpdateStep(const CDateTime& now, int displayType, int32
     return ComposeText(now, displayType, dayCount);
 }
 
-void CTerminList::HandleDue(int32_t& dayCount)
+bool CTerminList::HandleDue(int32_t& dayCount)
 {
     if (m_items.empty())
-        return;
-    CTermin due = m_items.front();
+        return false;
+    const CTermin original = m_items.front();
+    CTermin due = original;
     const CDateTime next = due.m_bYearly ? due.m_dtTarget.NextYear() : CDateTime();
+    const bool rolled = due.m_bYearly && next.IsValid();
+    // The list is changed before the box opens: ticks go on while it is open, and the next one
+    // must not find the same appointment due again.
     m_bModified = 1;
-    if (due.m_bYearly && next.IsValid()) {
+    if (rolled) {
         due.m_dtTarget = next;
         m_items.front() = due;
         Sort();
@@ -135,5 +188,18 @@ void CTerminList::HandleDue(int32_t& dayCount)
     }
     dayCount = -1;
     const std::string when = due.m_dtTarget.Format(CoreHost().LoadText(IDS_DUE_DATE_FORMAT).c_str());
-    CoreHost().ShowDueMessage(Format("%s!\n(%s)", due.m_strDescription.c_str(), when.c_str()));
+    if (CoreHost().ShowDueMessage(Format("%s!\n(%s)", due.m_strDescription.c_str(), when.c_str())))
+        return true;
+
+    // Nobody has seen it: the appointment goes back as it was, to be announced later.
+    if (rolled) {
+        const auto moved = std::find_if(m_items.begin(), m_items.end(),
+                                        [&](const CTermin& t) { return SameTermin(t, due); });
+        if (moved == m_items.end())
+            return false;
+        m_items.erase(moved);
+    }
+    m_items.push_back(original);
+    Sort();
+    return false;
 }

@@ -5,6 +5,7 @@
 #include "core/Sortable.h"
 #include "core/Termin.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,22 +30,28 @@ public:
     int RemoveIndices(CIndexArray& indices);
     void Sort() override;
 
-    // Replaces the content with the section "Termine"; false when it cannot be opened.
+    // Replaces the content with the section "Termine": every value named "t" and digits, in
+    // number order; gaps and unreadable values are skipped. A save that was cut off is finished
+    // first. False when the section cannot be opened.
     bool Load(orv::CProfile& profile);
-    // Rewrites the section when modified (or forced); true on success.
+    // Rewrites the section when modified (or forced), journalled so that a cut leaves the old
+    // or the new list; true on success.
     bool Save(orv::CProfile& profile, bool force = false);
 
     // While the first appointment is due at `now` and the application has its main window:
-    // HandleDue. Returns how many were handled.
-    int HandleDueAppointments(const CDateTime& now, int32_t& dayCount);
+    // HandleDue. Stops when a message is refused, or when `mayGoOn` (asked after every message,
+    // whose box ran a message loop) says no. Returns how many were handled.
+    int HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
+                              const std::function<bool()>& mayGoOn = {});
     // The remaining-time text of the first appointment at `now` in the display type, or the
     // no-appointment text. `dayCount` receives the whole days left, -1 when nothing is shown.
     std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const;
     // Both, as one step for the first appointment.
     std::string UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount);
     // The first appointment's moment is reached: roll a yearly one over, remove a one-time one,
-    // then show the message "%s!\n(%s)".
-    void HandleDue(int32_t& dayCount);
+    // then show the message "%s!\n(%s)". When the message cannot be shown, the appointment is
+    // put back as it was and the result is false.
+    bool HandleDue(int32_t& dayCount);
 
     int32_t m_bModified = 0;
 

@@ -39,9 +39,9 @@ void CTimerDisplay::Save()
     m_termine.Save(m_profile);
 }
 
-int CTimerDisplay::HandleDue()
+int CTimerDisplay::HandleDue(const std::function<bool()>& mayGoOn)
 {
-    return m_termine.HandleDueAppointments(CoreHost().Now(), m_dayCount);
+    return m_termine.HandleDueAppointments(CoreHost().Now(), m_dayCount, mayGoOn);
 }
 
 void CTimerDisplay::Update()

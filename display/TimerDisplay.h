@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace orv {
@@ -32,7 +33,8 @@ public:
 
     // Runs the due handling for the first appointments (roll-over or removal with their
     // messages); returns how many were handled. Called on the tick, never while painting.
-    int HandleDue();
+    // `mayGoOn` is asked after every message whether the next one may follow.
+    int HandleDue(const std::function<bool()>& mayGoOn = {});
     // Composes the text for the first appointment and renders it; changes no data.
     void Update();
     void RenderText(const std::string& text);

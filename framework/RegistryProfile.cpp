@@ -104,6 +104,16 @@ bool CRegistryProfile::DeleteSection(const std::string& section)
     return appKey.DeleteKeyTree(section) == ERROR_SUCCESS;
 }
 
+bool CRegistryProfile::Flush()
+{
+    if (IsOpen())
+        return RegFlushKey(m_section.Handle()) == ERROR_SUCCESS;
+    CRegistryKey appKey;
+    if (appKey.Open(HKEY_CURRENT_USER, AppKeyPath(), KEY_READ) != ERROR_SUCCESS)
+        return true;  // nothing stored, nothing to write through
+    return RegFlushKey(appKey.Handle()) == ERROR_SUCCESS;
+}
+
 void CRegistryProfile::ListValueNames(const std::string& section, std::vector<std::string>& names)
 {
     names.clear();

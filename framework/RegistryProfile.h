@@ -35,6 +35,7 @@ public:
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
+    bool Flush() override;
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
 private:

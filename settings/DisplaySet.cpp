@@ -25,13 +25,18 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// A colour field: required, read as an unsigned number in any C notation.
+constexpr ColorRef kLargestColor = 0x00FFFFFF;
+
+// A colour field: required, read as an unsigned number in any C notation. A number above
+// 0x00FFFFFF is no colour (it would paint black) and leaves the colour as it was.
 bool TakeColor(std::string& rest, ColorRef& color)
 {
     const std::string field = SplitAt(rest, ';');
     if (field.empty())
         return false;
-    color = ReadUnsigned32(field);
+    const uint32_t value = ReadUnsigned32(field);
+    if (value <= kLargestColor)
+        color = value;
     return true;
 }
 

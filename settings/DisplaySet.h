@@ -22,7 +22,7 @@ public:
 
     // Reads "type;text;back;transparent;start;end;step" field by field. False as soon as a
     // field is missing or out of range; the fields read before that keep their new values.
-    // An empty type field keeps the current type.
+    // An empty type field keeps the current type, a colour above 0x00FFFFFF the current colour.
     bool ParseText(const std::string& text);
     std::string FormatText() const;
 

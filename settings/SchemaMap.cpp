@@ -2,6 +2,7 @@
 #include "settings/SchemaMap.h"
 
 #include "core/Profile.h"
+#include "core/SectionJournal.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ void CSchemaMap::ListNames(std::vector<std::string>& names) const
 
 bool CSchemaMap::LoadSchemes()
 {
+    // A save that was cut off is finished (or undone) before the section is read.
+    orv::CSectionJournal(m_profile, kSection).Recover();
     std::vector<std::string> names;
     ListNames(names);
     return LoadNamed(names);
@@ -103,15 +106,12 @@ bool CSchemaMap::SaveSchemes(bool force)
 {
     if (!m_modified && !force)
         return true;
-    // Whole-section rewrite, so removed schemes leave no stale values behind. The result of the
-    // deletion does not count: a section that is not there yet cannot be deleted either.
-    m_profile.DeleteSection(kSection);
-    bool ok = m_profile.OpenSection(kSection);
-    if (ok) {
-        for (auto it = m_schemes.begin(); ok && it != m_schemes.end(); ++it)
-            ok = it->second.Save(m_profile, it->first);
-        m_profile.CloseSection();
-    }
+    // Whole-section rewrite, so removed schemes leave no stale values behind; journalled, so
+    // that a cut leaves the old schemes or the new ones.
+    orv::SectionValues values;
+    for (const auto& [name, displaySet] : m_schemes)
+        values.emplace_back(name, displaySet.FormatText());
+    const bool ok = orv::CSectionJournal(m_profile, kSection).Save(values);
     m_modified = !ok;
     return ok;
 }

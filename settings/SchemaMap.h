@@ -36,13 +36,15 @@ public:
 
     // The value names of the section in the store; empty when it cannot be opened.
     void ListNames(std::vector<std::string>& names) const;
-    // Rebuilds the map from the registry. False only when the section exists but cannot be opened.
+    // Rebuilds the map from the registry, after finishing a save that was cut off. False only
+    // when the section exists but cannot be opened.
     bool LoadSchemes();
     // Rebuilds the map from the values `names` of the section. Values that are not a valid text
     // form are skipped.
     bool LoadNamed(const std::vector<std::string>& names);
-    // Rewrites the section when the map is modified or `force` is set; true when everything was
-    // written. A failure leaves the map modified so the next save retries.
+    // Rewrites the section when the map is modified or `force` is set, journalled so that a cut
+    // leaves the old schemes or the new ones; true when everything was written. A failure
+    // leaves the map modified so the next save retries.
     bool SaveSchemes(bool force = false);
 
 private:

@@ -6,6 +6,24 @@
 
 #include <cstring>
 
+CWindowPlacement CWindowPlacement::Showable() const
+{
+    CWindowPlacement result = *this;
+    result.length = sizeof(CWindowPlacement);
+    // Minimised or hidden it would stay so, and be saved so again at the end: never seen.
+    result.showCmd = kShowNormal;
+    result.flags = 0;
+    // Such a window never paints, so it would never take the size of its text either.
+    if (right <= left || bottom <= top) {
+        const CWindowPlacement defaults;
+        result.left = defaults.left;
+        result.top = defaults.top;
+        result.right = defaults.right;
+        result.bottom = defaults.bottom;
+    }
+    return result;
+}
+
 bool CTimerOptions::Load(orv::CProfile& profile)
 {
     if (!profile.OpenSection(kSection))

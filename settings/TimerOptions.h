@@ -16,6 +16,13 @@ struct CWindowPlacement {
     int32_t minX = -1, minY = -1;
     int32_t maxX = -1, maxY = -1;
     int32_t left = 20, top = 20, right = 200, bottom = 30;
+
+    static constexpr int32_t kShowNormal = 1;
+
+    // What is applied of a stored placement: an empty or inverted normal rectangle gives the
+    // default one (20, 20), any other show state than normal (minimised, maximised, hidden)
+    // gives normal. Whether the rectangle lies on a monitor is the window's business.
+    CWindowPlacement Showable() const;
 };
 static_assert(sizeof(CWindowPlacement) == 44, "the stored placement block is 44 bytes");
 

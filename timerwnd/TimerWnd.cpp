@@ -7,7 +7,9 @@
 #include "res/resource.h"
 #include "sheet/InfoDlg.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -31,11 +33,33 @@ CWindowPlacement CurrentPlacement(HWND window)
     return stored;
 }
 
+// A rectangle that meets no monitor is moved into the work area of the nearest one, whole
+// where it fits. A tool window's normal rectangle is in screen coordinates.
+RECT OnAMonitor(RECT rect)
+{
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL))
+        return rect;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
+        return rect;
+    const RECT& work = monitor.rcWork;
+    const LONG width = std::min(rect.right - rect.left, work.right - work.left);
+    const LONG height = std::min(rect.bottom - rect.top, work.bottom - work.top);
+    const LONG left = std::clamp(rect.left, work.left, work.right - width);
+    const LONG top = std::clamp(rect.top, work.top, work.bottom - height);
+    return RECT{left, top, left + width, top + height};
+}
+
+// Applies a stored placement so that the window can be seen: shown normally, with a
+// rectangle that is not empty and lies on a monitor.
 void ApplyPlacement(HWND window, const CWindowPlacement& stored)
 {
+    const CWindowPlacement showable = stored.Showable();
     WINDOWPLACEMENT placement{};
-    std::memcpy(&placement, &stored, sizeof(placement));
+    std::memcpy(&placement, &showable, sizeof(placement));
     placement.length = sizeof(placement);
+    placement.rcNormalPosition = OnAMonitor(placement.rcNormalPosition);
     SetWindowPlacement(window, &placement);
 }
 
@@ -57,7 +81,7 @@ bool CTimerWnd::Create()
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    WindowClass windowClass{"ZielmarkTimer", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, icon,
+    WindowClass windowClass{kWindowClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, icon,
                             LoadCursor(nullptr, IDC_ARROW), nullptr};
     const std::string title = App() ? App()->m_strAppName : std::string("Zielmark");
     if (!CreateEx(windowClass, kExStyle, title, kStyle, 20, 20, 180, 10, nullptr, nullptr))
@@ -101,6 +125,16 @@ void CTimerWnd::LoadOptions()
         return;
     ApplyBorder();
     ApplyPlacement(m_hWnd, m_options.m_placement);
+    // A rectangle too small for the client area gets no paint, and so never the text's size:
+    // it starts from a size that paints, at the stored position.
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    if (IsRectEmpty(&client)) {
+        RECT window{};
+        GetWindowRect(m_hWnd, &window);
+        MoveWindow(m_hWnd, window.left, window.top, m_frameExtent.cx + 2 * CTimerDisplay::kMargin,
+                   m_frameExtent.cy + 2 * CTimerDisplay::kMargin, FALSE);
+    }
     if (m_options.m_bTaskbarIcon)
         ShowTrayIcon();
     // AlwaysOnTop is applied by Create once the window is shown.
@@ -241,9 +275,24 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CTimerWnd::OnTick()
 {
+    if (m_closePending)
+        return;
     // Due handling changes the model and may show messages: here, never while painting.
-    if (m_display)
-        m_display->HandleDue();
+    if (m_display) {
+        ++m_dueDepth;
+        m_display->HandleDue([this] { return !m_closePending && m_hWnd && ::IsWindow(m_hWnd); });
+        --m_dueDepth;
+        if (m_dueDepth > 0)
+            return;  // an outer due loop is still waiting for its message
+        if (m_deletePending) {
+            delete this;  // destroyed by someone else while a message was open
+            return;
+        }
+        if (m_closePending) {
+            DestroyWindow();  // the close that came while a message was open
+            return;
+        }
+    }
     if (IsWindow(m_hWnd))
         InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -287,6 +336,13 @@ void CTimerWnd::OnClose()
         return;
     }
     m_ticker.Stop();
+    if (m_dueDepth > 0) {
+        // The window goes once the due loop is back from its message; the open messages are
+        // ended so that this is at once. The appointment they announce has been handled.
+        m_closePending = true;
+        CloseDueMessages();
+        return;
+    }
     DestroyWindow();
 }
 
@@ -318,6 +374,41 @@ void CTimerWnd::RunAbout()
     CInfoDlg dialog(m_hWnd);
     dialog.Termine() = m_display->GetTermine();
     RunDialog(dialog);
+}
+
+void CTimerWnd::CloseDueMessages()
+{
+    struct Search {
+        HWND timer;
+        std::vector<HWND> boxes;
+    } search{m_hWnd, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* state = reinterpret_cast<Search*>(param);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof(className));
+            // A message box: a dialog with the system's message text control.
+            if (std::strcmp(className, "#32770") != 0 || !GetDlgItem(window, 0xFFFF))
+                return TRUE;
+            for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
+                if (owner == state->timer) {
+                    state->boxes.push_back(window);
+                    break;
+                }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND box : search.boxes)
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void CTimerWnd::PostNcDestroy()
+{
+    if (m_dueDepth > 0)
+        m_deletePending = true;  // the due loop still runs on this object; it deletes it
+    else
+        delete this;
 }
 
 void CTimerWnd::BeginDrag(POINT clientPoint)

@@ -17,6 +17,7 @@ class CProfile;
 
 class CTimerWnd : public CWnd {
 public:
+    static constexpr const char* kWindowClass = "ZielmarkTimer";
     static constexpr UINT kTickMessage = WM_USER + 1;
     static constexpr UINT kTickInterval = 120;
 
@@ -51,7 +52,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override;
     // Starts the ticker; returns its code (0 = running).
     virtual int32_t StartTicker();
 
@@ -64,6 +65,8 @@ private:
     void OnPaint();
     void FitToSurface();
     void OnClose();
+    // Ends the message boxes the due handling has open over this window.
+    void CloseDueMessages();
     void OnCommand(UINT command);
     void OnTrayNotify(LPARAM mouseMessage);
     void BeginDrag(POINT clientPoint);
@@ -82,6 +85,11 @@ private:
     std::unique_ptr<CTimerTrayIcon> m_trayIcon;
     CTimerOptions m_options;
     CModalWnd* m_openDialog = nullptr;  // the settings sheet or About dialog while it runs
-    bool m_closePending = false;
     const UINT m_taskbarCreated;  // registered message: the shell has restarted
+    // Due handling in progress (nested when a tick comes while its message is open). The due
+    // loop comes back to this object and its model after each message, so while it runs a
+    // close only marks the window and the deletion of the object waits.
+    int m_dueDepth = 0;
+    bool m_closePending = false;  // a close waits for a dialog or the due loop to return
+    bool m_deletePending = false;
 };

@@ -98,3 +98,14 @@ TEST(GermanDateText, ReadsNumericFormsAndRejectsTheRest)
         EXPECT_DOUBLE_EQ(untouched.m_dt, 1.5) << bad;
     }
 }
+
+TEST(GermanDateText, YearIsTakenAsWrittenAndBelow100IsInvalid)
+{
+    CDateTime value;
+    for (const char* bad : {"01.01.0001", "24.12.0099", "01.01.0000", "1.1.1"})
+        EXPECT_FALSE(ParseGermanDateTime(bad, value)) << bad;
+    ASSERT_TRUE(ParseGermanDateTime("01.01.0100", value));
+    EXPECT_EQ(value.Format("%d.%m.%Y"), "01.01.0100");
+    ASSERT_TRUE(ParseGermanDateTime("31.12.9999 23:59:59", value));
+    EXPECT_EQ(value.Format("%Y"), "9999");
+}

@@ -219,3 +219,33 @@ TEST(ImageSection, UnreadableValuesKeepTheCurrentOnes)
     EXPECT_FALSE(CImageSettings::Save(profile, set, name, colors));
     EXPECT_EQ(profile.writes, writes);
 }
+
+TEST(DisplaySetText, ColourAboveFFFFFFKeepsTheFieldAndTheRestIsRead)
+{
+    const CDisplaySet sample = Sample();
+    CDisplaySet set = sample;
+    ASSERT_TRUE(set.ParseText("0;-1;0x01000000;0;4294967295;0xFFFFFFFF;9"));
+    EXPECT_EQ(set.m_crTextColor, sample.m_crTextColor);
+    EXPECT_EQ(set.m_crBackColor, sample.m_crBackColor);
+    EXPECT_EQ(set.m_crStartColor, sample.m_crStartColor);
+    EXPECT_EQ(set.m_crEndColor, sample.m_crEndColor);
+    EXPECT_EQ(set.m_nDisplayType, 0);
+    EXPECT_EQ(set.m_bTransparent, 0);
+    EXPECT_EQ(set.m_nFadingStep, 9);
+    ASSERT_TRUE(set.ParseText("0;0x00FFFFFF;0;0;0;0;9"));
+    EXPECT_EQ(set.m_crTextColor, 0x00FFFFFFu);
+}
+
+TEST(ImageSection, StoredColourMinusOneKeepsTheCurrentColour)
+{
+    CMemoryProfile profile;
+    ASSERT_TRUE(profile.OpenSection("Image"));
+    profile.WriteString("DisplaySet", "1;-1;0x00000000;1;0x00804000;0x00FF0000;4");
+    profile.CloseSection();
+    CDisplaySet set;
+    std::string name;
+    CCustomColors colors;
+    ASSERT_TRUE(CImageSettings::Load(profile, set, name, colors));
+    EXPECT_EQ(set.m_crTextColor, CDisplaySet().m_crTextColor);
+    EXPECT_EQ(set.FormatText(), "1;0x00FFFFFF;0x00000000;1;0x00804000;0x00FF0000;4");
+}

@@ -8,8 +8,19 @@ bool CMemoryProfile::OpenSection(const std::string& section)
     m_open.clear();
     if (failOpen)
         return false;
+    // Creating a missing section is a change like any other.
+    if (sections.count(section) == 0 && !MayChange())
+        return false;
     m_open = section;
     sections[section];
+    return true;
+}
+
+bool CMemoryProfile::MayChange()
+{
+    if (writeLimit >= 0 && writes >= writeLimit)
+        return false;
+    ++writes;
     return true;
 }
 
@@ -30,9 +41,8 @@ const CMemoryProfile::Value* CMemoryProfile::Find(const std::string& name) const
 
 bool CMemoryProfile::Store(const std::string& name, Value value)
 {
-    if (m_open.empty())
+    if (m_open.empty() || !MayChange())
         return false;
-    ++writes;
     sections[m_open][name] = std::move(value);
     return true;
 }
@@ -105,14 +115,26 @@ bool CMemoryProfile::WriteBinary(const std::string& name, size_t size, const voi
 
 bool CMemoryProfile::DeleteValue(const std::string& name)
 {
-    ++writes;
+    if (!MayChange())
+        return false;
     return !m_open.empty() && sections[m_open].erase(name) > 0;
 }
 
 bool CMemoryProfile::DeleteSection(const std::string& section)
 {
-    ++writes;
+    if (!MayChange())
+        return false;
+    // With everything below it, as a registry key tree goes.
+    const std::string below = section + "\\";
+    for (auto it = sections.lower_bound(below); it != sections.end() && it->first.rfind(below, 0) == 0;)
+        it = sections.erase(it);
     return sections.erase(section) > 0;
+}
+
+bool CMemoryProfile::Flush()
+{
+    ++flushes;
+    return true;
 }
 
 void CMemoryProfile::ListValueNames(const std::string& section, std::vector<std::string>& names)

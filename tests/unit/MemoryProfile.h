@@ -36,15 +36,22 @@ public:
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
+    bool Flush() override;
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
     std::map<std::string, Section> sections;
     int writes = 0;         // every change, for "did not touch the store" checks
     bool failOpen = false;  // OpenSection fails while set
+    // Once this many changes have been made, every further change fails and has no effect, as
+    // if the process had been killed there; -1 for no limit.
+    int writeLimit = -1;
+    int flushes = 0;
 
 private:
     const Value* Find(const std::string& name) const;
     bool Store(const std::string& name, Value value);
+    // Counts a change; false (and the change must not happen) once the limit is reached.
+    bool MayChange();
 
     std::string m_open;
 };

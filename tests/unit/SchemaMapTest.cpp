@@ -142,10 +142,13 @@ TEST(SchemaMapSave, FailureStopsAndKeepsTheMapModified)
     map.Store("A", WithStep(1));
     map.Store("B", WithStep(2));
     map.Store("C", WithStep(3));
+    PutValue(profile, "Alt", "1;0x1;0x2;1;0x3;0x4;5");
     profile.writesLeft = 1;
     EXPECT_FALSE(map.SaveSchemes());
     EXPECT_TRUE(map.IsModified());
-    EXPECT_EQ(profile.sections["Schemata"].size(), 1u);
+    // The failure came while the new schemes went to the journal: the old ones are untouched.
+    ASSERT_EQ(profile.sections["Schemata"].size(), 1u);
+    EXPECT_EQ(profile.sections["Schemata"].count("Alt"), 1u);
     EXPECT_FALSE(profile.IsOpen());
 
     profile.writesLeft = -1;

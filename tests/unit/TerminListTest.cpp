@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -50,7 +52,7 @@ Texts StoredValues(CMemoryProfile& profile)
 
 }  // namespace
 
-TEST(TerminListStore, LoadStopsAtTheFirstGapAndSaveRenumbers)
+TEST(TerminListStore, LoadReadsPastAGapAndSaveRenumbers)
 {
     CTestHost host;
     CMemoryProfile profile;
@@ -58,16 +60,17 @@ TEST(TerminListStore, LoadStopsAtTheFirstGapAndSaveRenumbers)
                     {"t003", "04.01.2022;0;0;D"}});
     CTerminList list;
     ASSERT_TRUE(list.Load(profile));
-    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B", "04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
 
     list.m_bModified = 1;
     ASSERT_TRUE(list.Save(profile));
-    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B"}));
+    EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B",
+                                            "t002=04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
 }
 
-TEST(TerminListStore, NonStringOrDamagedFirstValueLoadsEmpty)
+TEST(TerminListStore, NonStringOrDamagedFirstValueHidesNothingAfterIt)
 {
     CTestHost host;
     for (const bool binary : {true, false}) {
@@ -82,7 +85,7 @@ TEST(TerminListStore, NonStringOrDamagedFirstValueLoadsEmpty)
 
         CTerminList list = ListOf({"05.05.2025;0;0;alt"});
         ASSERT_TRUE(list.Load(profile));
-        EXPECT_TRUE(list.IsEmpty());
+        EXPECT_EQ(TextsOf(list), Texts{"02.01.2022;0;0;B"});
     }
 }
 
@@ -263,4 +266,111 @@ TEST(TerminListDue, EmptyListShowsTheNoAppointmentText)
         EXPECT_EQ(list.UpdateStep(host.Now(), type, days), ">> Es ist kein Termin hinterlegt. <<");
         EXPECT_EQ(days, -1);
     }
+}
+
+TEST(TerminListStore, DamagedValueIsSkippedAndTheOnesAfterItStay)
+{
+    CTestHost host;
+    const Texts valid{"01.01.2030;0;0;A", "03.01.2030;0;0;C", "04.01.2030;1;2;D"};
+    for (const std::string damage : {"", "x", "31.02.2026;0;0;B", "02.01.2030;0;9;B", "binary"}) {
+        CMemoryProfile profile;
+        profile.OpenSection("Termine");
+        profile.WriteString("t000", valid[0]);
+        if (damage == "binary")
+            profile.WriteInt("t001", 7);
+        else
+            profile.WriteString("t001", damage);
+        profile.WriteString("t002", valid[1]);
+        profile.WriteString("t003", valid[2]);
+        profile.CloseSection();
+
+        CTerminList list;
+        ASSERT_TRUE(list.Load(profile));
+        EXPECT_EQ(TextsOf(list), valid) << damage;
+        // Changed and saved: the damaged value goes, nothing valid with it.
+        list.m_bModified = 1;
+        ASSERT_TRUE(list.Save(profile));
+        EXPECT_EQ(StoredValues(profile), (Texts{"t000=" + valid[0], "t001=" + valid[1],
+                                                "t002=" + valid[2]}))
+            << damage;
+    }
+}
+
+TEST(TerminListStore, ReadsEveryTNumberInNumberOrderAndIgnoresOtherNames)
+{
+    CTestHost host;
+    CMemoryProfile profile;
+    // Load does not sort: the dates run against the numbers, so the result shows the order read.
+    Store(profile, {{"t005", "03.01.2030;0;0;fuenf"},
+                    {"t10", "02.01.2030;0;0;zehn"},
+                    {"t0002", "04.01.2030;0;0;zwei"},
+                    {"t123456789012345678901234567890", "01.01.2030;0;0;riesig"},
+                    {"tx", "12.01.2030;0;0;keine Zahl"},
+                    {"t", "13.01.2030;0;0;leer"},
+                    {"Notiz", "14.01.2030;0;0;fremd"},
+                    {"t-1", "15.01.2030;0;0;negativ"}});
+    CTerminList list;
+    ASSERT_TRUE(list.Load(profile));
+    EXPECT_EQ(TextsOf(list), (Texts{"04.01.2030;0;0;zwei", "03.01.2030;0;0;fuenf",
+                                    "02.01.2030;0;0;zehn", "01.01.2030;0;0;riesig"}));
+}
+
+TEST(TerminListDue, RefusedMessageLeavesTheAppointmentForALaterTick)
+{
+    CTestHost host;
+    host.SetNow("24.12.2021 18:00:00");
+    const Texts stored{"24.12.2021 18:00:00;0;1;Bescherung", "24.12.2021 18:00:00;1;1;Fest",
+                       "31.12.2021;0;0;Silvester"};
+    CTerminList list = ListOf(stored);
+    host.boxesLeft = 0;
+    int32_t days = 0;
+    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 0);
+    // Two at the same moment may come back in either order.
+    Texts after = TextsOf(list);
+    std::sort(after.begin(), after.end());
+    Texts expected = stored;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected);
+    EXPECT_TRUE(host.messages.empty());
+
+    // The system shows boxes again: both are announced now, each once.
+    host.boxesLeft = -1;
+    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 2);
+    std::vector<std::string> shown = host.messages;
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (Texts{"Bescherung!\n(24.12.2021 18:00:00)", "Fest!\n(24.12.2022 18:00:00)"}));
+    EXPECT_EQ(TextsOf(list), (Texts{"31.12.2021;0;0;Silvester", "24.12.2022 18:00:00;1;1;Fest"}));
+}
+
+TEST(TerminListDue, NothingVanishesUnseenWhenTheSystemStopsShowingBoxes)
+{
+    CTestHost host;
+    host.SetNow("01.06.2022 00:00:00");
+    CTerminList list;
+    for (int i = 0; i < 2000; ++i)
+        list.Add(CTermin(CDateTime(2022, 5, 1, 0, 0, i % 60), false, 0, std::to_string(i)));
+    list.Sort();
+    host.boxesLeft = 64;
+    int32_t days = 0;
+    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 64);
+    EXPECT_EQ(list.GetSize(), 2000u - 64u);
+    // Later ticks announce the rest, each one once.
+    host.boxesLeft = -1;
+    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 2000 - 64);
+    EXPECT_TRUE(list.IsEmpty());
+    std::vector<std::string> shown = host.messages;
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(std::unique(shown.begin(), shown.end()) - shown.begin(), 2000);
+}
+
+TEST(TerminListDue, LoopStopsAfterAMessageWhenItsOwnerMayNotGoOn)
+{
+    CTestHost host;
+    host.SetNow("02.01.2022 00:00:00");
+    CTerminList list = ListOf({"01.01.2022;0;0;Eins", "01.01.2022 01:00:00;0;0;Zwei"});
+    int32_t days = 0;
+    int asked = 0;
+    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days, [&] { return ++asked < 1; }), 1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022 01:00:00;0;0;Zwei"}));
 }

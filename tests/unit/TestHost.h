@@ -19,9 +19,18 @@ public:
 
     CDateTime Now() const override { return m_now; }
     bool HasMainWindow() const override { return m_mainWindow; }
-    void ShowDueMessage(const std::string& text) override { messages.push_back(text); }
+    bool ShowDueMessage(const std::string& text) override
+    {
+        if (boxesLeft == 0)
+            return false;  // as the system refuses a box
+        if (boxesLeft > 0)
+            --boxesLeft;
+        messages.push_back(text);
+        return true;
+    }
 
     std::vector<std::string> messages;
+    int boxesLeft = -1;  // how many more boxes can be shown; -1 for any number
 
 private:
     CCoreHost* m_previous = nullptr;
