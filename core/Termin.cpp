@@ -60,6 +60,13 @@ std::string CTermin::FormatText() const
            std::to_string(m_nPreposition) + ";" + description;
 }
 
+bool SameTermin(const CTermin& a, const CTermin& b)
+{
+    return a.m_dtTarget == b.m_dtTarget && a.m_dtTarget.m_status == b.m_dtTarget.m_status &&
+           a.m_bYearly == b.m_bYearly && a.m_nPreposition == b.m_nPreposition &&
+           a.m_strDescription == b.m_strDescription;
+}
+
 std::string PrepositionText(int32_t index)
 {
     return CoreHost().LoadText(IDS_PREPOSITION_FIRST + index) + " ";

@@ -28,6 +28,9 @@ public:
     std::string m_strDescription;
 };
 
+// Equal in all four fields (the records' own comparison looks at the moment alone).
+bool SameTermin(const CTermin& a, const CTermin& b);
+
 constexpr int kPrepositionCount = 7;
 // The preposition text for an index 0..6 followed by one blank ("bis zum ").
 std::string PrepositionText(int32_t index);

@@ -52,12 +52,6 @@ std::vector<std::string> AppointmentNames(const std::vector<std::string>& names)
     return ordered;
 }
 
-bool SameTermin(const CTermin& a, const CTermin& b)
-{
-    return a.m_dtTarget == b.m_dtTarget && a.m_bYearly == b.m_bYearly &&
-           a.m_nPreposition == b.m_nPreposition && a.m_strDescription == b.m_strDescription;
-}
-
 }  // namespace
 
 void CTerminList::SetSize(size_t count)
@@ -137,17 +131,37 @@ bool CTerminList::Save(orv::CProfile& profile, bool force)
 }
 
 int CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
-                                       const std::function<bool()>& mayGoOn)
+                                       const std::function<bool()>& mayGoOn,
+                                       std::vector<CTermin>* handledOnes)
 {
     int handled = 0;
     while (!m_items.empty() && m_items.front().m_dtTarget <= now && CoreHost().HasMainWindow()) {
+        const CTermin before = m_items.front();
         if (!HandleDue(dayCount))
             break;  // refused: the same appointment is tried again at a later tick
+        if (handledOnes)
+            handledOnes->push_back(before);
         ++handled;
         if (mayGoOn && !mayGoOn())
             break;
     }
     return handled;
+}
+
+void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
+{
+    for (const CTermin& done : handled) {
+        const auto found = std::find_if(m_items.begin(), m_items.end(),
+                                        [&](const CTermin& t) { return SameTermin(t, done); });
+        if (found == m_items.end())
+            continue;  // edited or deleted meanwhile: the edit stands
+        m_bModified = 1;
+        const CDateTime next = done.m_bYearly ? done.m_dtTarget.NextYear() : CDateTime();
+        if (done.m_bYearly && next.IsValid())
+            found->m_dtTarget = next;
+        else
+            m_items.erase(found);
+    }
 }
 
 std::string CTerminList::ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const

@@ -41,8 +41,13 @@ public:
     // While the first appointment is due at `now` and the application has its main window:
     // HandleDue. Stops when a message is refused, or when `mayGoOn` (asked after every message,
     // whose box ran a message loop) says no. Returns how many were handled.
+    // `handled`, when given, receives each handled appointment as it was before.
     int HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
-                              const std::function<bool()>& mayGoOn = {});
+                              const std::function<bool()>& mayGoOn = {},
+                              std::vector<CTermin>* handled = nullptr);
+    // Treats the entries equal to `handled` (in that order) as the due handling treated those:
+    // a yearly one moves on by a year, a one-time one goes. Nothing is shown.
+    void ApplyHandled(const std::vector<CTermin>& handled);
     // The remaining-time text of the first appointment at `now` in the display type, or the
     // no-appointment text. `dayCount` receives the whole days left, -1 when nothing is shown.
     std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const;

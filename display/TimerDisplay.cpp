@@ -41,7 +41,27 @@ void CTimerDisplay::Save()
 
 int CTimerDisplay::HandleDue(const std::function<bool()>& mayGoOn)
 {
-    return m_termine.HandleDueAppointments(CoreHost().Now(), m_dayCount, mayGoOn);
+    return m_termine.HandleDueAppointments(CoreHost().Now(), m_dayCount, mayGoOn,
+                                           m_recordingHandled ? &m_handledWhileEditing : nullptr);
+}
+
+void CTimerDisplay::StartRecordingHandled()
+{
+    m_recordingHandled = true;
+    m_handledWhileEditing.clear();
+}
+
+void CTimerDisplay::StopRecordingHandled()
+{
+    m_recordingHandled = false;
+    m_handledWhileEditing.clear();
+}
+
+CTerminList CTimerDisplay::Reconciled(const CTerminList& edited) const
+{
+    CTerminList result = edited;
+    result.ApplyHandled(m_handledWhileEditing);
+    return result;
 }
 
 void CTimerDisplay::Update()

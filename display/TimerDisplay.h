@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orv {
 class CProfile;
@@ -35,6 +36,13 @@ public:
     // messages); returns how many were handled. Called on the tick, never while painting.
     // `mayGoOn` is asked after every message whether the next one may follow.
     int HandleDue(const std::function<bool()>& mayGoOn = {});
+    // While the settings sheet edits a copy of the list, the due handling goes on with the
+    // live list; it records what it handled so that the copy handed back can be brought up
+    // to date (Reconciled) instead of bringing handled appointments back.
+    void StartRecordingHandled();
+    void StopRecordingHandled();
+    // `edited` with every recorded appointment it still holds unchanged removed or moved on.
+    CTerminList Reconciled(const CTerminList& edited) const;
     // Composes the text for the first appointment and renders it; changes no data.
     void Update();
     void RenderText(const std::string& text);
@@ -70,5 +78,7 @@ private:
     CCustomColors m_customColors;
     std::string m_emptyText;
     std::string m_lastText;
+    bool m_recordingHandled = false;
+    std::vector<CTermin> m_handledWhileEditing;
     int32_t m_dayCount = -1;
 };

@@ -171,6 +171,18 @@ bool CPropertySheet::OnCommand(WORD, WORD, HWND)
 
 LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == PSM_PRESSBUTTON) {
+        // Pressed from code: the same way as a click, so the sheet's own handlers see it.
+        const WORD command = wParam == PSBTN_OK          ? IDOK
+                             : wParam == PSBTN_APPLYNOW  ? kApplyButton
+                             : wParam == PSBTN_CANCEL    ? IDCANCEL
+                             : wParam == PSBTN_HELP      ? IDHELP
+                                                         : 0;
+        if (command) {
+            ::SendMessageA(m_hWnd, WM_COMMAND, command, 0);
+            return 0;
+        }
+    }
     if (msg == WM_COMMAND) {
         const WORD id = LOWORD(wParam);
         if (OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam)))

@@ -3,7 +3,7 @@
 XVFB_PID=""
 start_xvfb() {
     local n
-    for n in 99 98 97 96 95; do
+    for n in 99 98 97 96 95 94 93 92 91 90; do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!

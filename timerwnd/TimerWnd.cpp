@@ -376,6 +376,18 @@ void CTimerWnd::RunAbout()
     RunDialog(dialog);
 }
 
+void CTimerWnd::RunSettings()
+{
+    if (BringOpenDialogToFront())
+        return;
+    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, m_hWnd, CSettingsDlg::kPageTermine);
+    m_display->StartRecordingHandled();
+    sheet.Run(*this, [this](CModalWnd& dialog) { return RunDialog(dialog); });
+    if (m_display)
+        m_display->StopRecordingHandled();
+    SaveAll();
+}
+
 void CTimerWnd::CloseDueMessages()
 {
     struct Search {
@@ -511,6 +523,9 @@ void CTimerWnd::OnCommand(UINT command)
     case ID_HELP:
         if (App())
             App()->ShowHelpTopic("ref_dlg_main.html");
+        break;
+    case ID_SETTINGS:
+        RunSettings();
         break;
     case ID_APP_ABOUT:
         RunAbout();

@@ -6,6 +6,7 @@
 #include "platform/ModalLoop.h"
 #include "display/TimerDisplay.h"
 #include "settings/TimerOptions.h"
+#include "sheet/SettingsDlg.h"
 #include "timerwnd/TimerTrayIcon.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace orv {
 class CProfile;
 }
 
-class CTimerWnd : public CWnd {
+class CTimerWnd : public CWnd, public CSettingsTarget {
 public:
     static constexpr const char* kWindowClass = "ZielmarkTimer";
     static constexpr UINT kTickMessage = WM_USER + 1;
@@ -44,9 +45,11 @@ public:
     bool IsAlwaysOnTop() const { return m_options.m_bAlwaysOnTop; }
     bool HasTaskbarIcon() const { return m_options.m_bTaskbarIcon; }
     int32_t GetDblClkCmd() const { return m_options.m_nDblClkCmd; }
-    const CTimerOptions& GetOptions() const { return m_options; }
+    CTimerDisplay& DisplayModel() override { return *m_display; }
+    orv::CProfile& Profile() override { return m_profile; }
+    CTimerOptions GetOptions() const override { return m_options; }
     // Takes edited options (the placement stays the window's) and applies what changed.
-    void SetOptions(const CTimerOptions& options);
+    void SetOptions(const CTimerOptions& options) override;
     SIZE GetFrameExtent() const { return m_frameExtent; }
     int GetFrameChangePending() const { return m_frameChangePending; }
 
@@ -62,6 +65,7 @@ private:
     INT_PTR RunDialog(CModalWnd& dialog);
     bool BringOpenDialogToFront() const;
     void RunAbout();
+    void RunSettings();
     void OnPaint();
     void FitToSurface();
     void OnClose();

@@ -105,6 +105,7 @@ public:
     }
     bool DeleteValue(const std::string& name) override { return m_inner.DeleteValue(name); }
     bool DeleteSection(const std::string& section) override { return m_inner.DeleteSection(section); }
+    bool Flush() override { return m_inner.Flush(); }
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override
     {
         m_inner.ListValueNames(section, names);

@@ -1,0 +1,133 @@
+// Settings sheet: pages in their fixed order, copy in and out, Apply, help per page, placement.
+#include "sheet/SettingsDlg.h"
+
+#include "display/TimerDisplay.h"
+#include "framework/WinApp.h"
+#include "platform/ResourceText.h"
+#include "res/resource.h"
+#include "sheet/DblClkPropPage.h"
+#include "sheet/DisplayPropPage.h"
+#include "sheet/TerminePropPage.h"
+
+namespace {
+
+const char* const kPageHelp[] = {"ref_dlg_termine.html", "ref_dlg_anzeige.html", "ref_dlg_dblclk.html"};
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(UINT captionId, HWND parent, int firstPage)
+    : CPropertySheet(LoadResourceText(static_cast<int>(captionId)), parent, firstPage)
+{
+}
+
+INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal)
+{
+    m_pTarget = &target;
+    m_hAccelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_DIALOG_ACCEL));
+    orv::CProfile& profile = target.Profile();
+    m_pTerminePage = AddPage(MakeTerminePage(profile));
+    m_pDisplayPage = AddPage(MakeDisplayPage(profile));
+    m_pDblClkPage = AddPage(MakeDblClkPage());
+    for (size_t i = 0; i < GetPageCount(); ++i)
+        GetPage(i)->AddPageFlags(PSP_HASHELP);
+    CopyIn();
+    auto* app = orv::Windows::WinApp::Current();
+    const INT_PTR result = runModal ? runModal(*this) : app ? app->RunModal(*this) : DoModal();
+    if (result == IDOK)
+        CopyOut();
+    m_pTarget = nullptr;
+    return result;
+}
+
+std::unique_ptr<CTerminePropPage> CSettingsDlg::MakeTerminePage(orv::CProfile& profile)
+{
+    return std::make_unique<CTerminePropPage>(profile);
+}
+
+std::unique_ptr<CDisplayPropPage> CSettingsDlg::MakeDisplayPage(orv::CProfile& profile)
+{
+    return std::make_unique<CDisplayPropPage>(profile);
+}
+
+std::unique_ptr<CDblClkPropPage> CSettingsDlg::MakeDblClkPage()
+{
+    return std::make_unique<CDblClkPropPage>();
+}
+
+void CSettingsDlg::CopyIn()
+{
+    CTimerDisplay& display = m_pTarget->DisplayModel();
+    CTerminList& termine = m_pTerminePage->Termine();
+    termine.m_bModified = 1;
+    termine.SetSize(0);
+    termine.m_bModified = 1;
+    const CTerminList& live = display.GetTermine();
+    termine.SetSize(live.GetSize());
+    for (size_t i = 0; i < live.GetSize(); ++i)
+        termine[i] = live[i];
+
+    m_pDisplayPage->DisplaySet() = display.GetDisplaySet();
+    m_pDisplayPage->SchemaName() = display.GetSchemaName();
+    m_pDisplayPage->CustomColors() = display.GetCustomColors();
+
+    m_pDblClkPage->SetCommand(m_pTarget->GetOptions().m_nDblClkCmd);
+}
+
+void CSettingsDlg::CopyOut()
+{
+    CTimerDisplay& display = m_pTarget->DisplayModel();
+    display.SetTermine(display.Reconciled(m_pTerminePage->Termine()));
+    display.SetDisplaySet(m_pDisplayPage->DisplaySet());
+    display.SetSchemaName(m_pDisplayPage->SchemaName());
+    display.SetCustomColors(m_pDisplayPage->CustomColors());
+    CTimerOptions options = m_pTarget->GetOptions();
+    options.m_nDblClkCmd = m_pDblClkPage->GetCommand();
+    m_pTarget->SetOptions(options);
+}
+
+void CSettingsDlg::Apply()
+{
+    for (size_t i = 0; i < GetPageCount(); ++i) {
+        CPropertyPage* page = GetPage(i);
+        if (page->GetSafeHwnd() && !page->UpdateData(true))
+            return;
+    }
+    CopyOut();
+    m_pDisplayPage->MarkChanged(false);
+    m_pTerminePage->MarkModified(false);
+    m_pDblClkPage->SetModified(false);
+}
+
+void CSettingsDlg::ShowHelp() const
+{
+    const int active = GetActiveIndex();
+    if (active < 0 || active >= static_cast<int>(std::size(kPageHelp)))
+        return;
+    if (auto* app = orv::Windows::WinApp::Current())
+        app->ShowHelpTopic(kPageHelp[active]);
+}
+
+void CSettingsDlg::OnInitSheet()
+{
+    orv::Windows::PlaceAtCursor(m_hWnd);
+}
+
+bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    switch (id) {
+    case ID_APPLY_NOW:
+        Apply();
+        return true;
+    case ID_HELP:
+        ShowHelp();
+        return true;
+    }
+    return CPropertySheet::OnCommand(id, code, control);
+}
+
+bool CSettingsDlg::PreTranslateMessage(MSG* msg)
+{
+    if (m_hAccelerators && m_hWnd && TranslateAcceleratorA(m_hWnd, m_hAccelerators, msg))
+        return true;
+    return CPropertySheet::PreTranslateMessage(msg);
+}

@@ -1,0 +1,235 @@
+// The settings sheet over a live display model: copy in, OK, Apply, Cancel, a page that refuses
+// its values, help per page, placement at the cursor and appointments handled meanwhile.
+#include "SheetTestSupport.h"
+
+#include "display/TimerDisplay.h"
+#include "framework/RegistryProfile.h"
+#include "platform/Gdi.h"
+#include "res/resource.h"
+#include "sheet/DblClkPropPage.h"
+#include "sheet/DisplayPropPage.h"
+#include "sheet/SettingsDlg.h"
+#include "sheet/TerminePropPage.h"
+#include "tests/unit/TestHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kAppPath[] = "ZielmarkTest\\Settings";
+
+CTermin At(const std::string& when, bool yearly, const std::string& description)
+{
+    CDateTime target;
+    ParseGermanDateTime(when, target);
+    return CTermin(target, yearly, 0, description);
+}
+
+std::vector<std::string> Texts(const CTerminList& list)
+{
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < list.GetSize(); ++i)
+        texts.push_back(list[i].FormatText());
+    return texts;
+}
+
+// The timer window's side of the sheet: a real display model and the options.
+class CTestTarget : public CSettingsTarget {
+public:
+    explicit CTestTarget(orv::CProfile& profile) : m_profile(profile), m_display(CClientDC(nullptr).Get(), profile) {}
+    CTimerDisplay& DisplayModel() override { return m_display; }
+    orv::CProfile& Profile() override { return m_profile; }
+    CTimerOptions GetOptions() const override { return options; }
+    void SetOptions(const CTimerOptions& taken) override
+    {
+        options = taken;
+        ++optionsTaken;
+    }
+
+    CTimerOptions options;
+    int optionsTaken = 0;
+
+private:
+    orv::CProfile& m_profile;
+    CTimerDisplay m_display;
+};
+
+// A double-click page whose values cannot be taken, as a page with invalid input.
+class CRefusingDblClkPage : public CDblClkPropPage {
+protected:
+    bool DoDataExchange(CDataExchange&) override { return false; }
+};
+
+class CSheetWithRefusingPage : public CSettingsDlg {
+public:
+    using CSettingsDlg::CSettingsDlg;
+
+protected:
+    std::unique_ptr<CDblClkPropPage> MakeDblClkPage() override { return std::make_unique<CRefusingDblClkPage>(); }
+};
+
+class SettingsDlgTest : public ::testing::Test {
+protected:
+    SettingsDlgTest() : target((profile.SetPath(kAppPath), profile))
+    {
+        host.SetNow("01.12.2021 12:00:00");
+        target.options.m_nDblClkCmd = ID_SETTINGS;
+        CTerminList live;
+        live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
+        target.DisplayModel().SetTermine(live);
+    }
+    ~SettingsDlgTest() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
+    }
+
+    // Runs `sheet` with `drive` once it shows; returns its result.
+    INT_PTR Run(CSettingsDlg& sheet, std::function<void(HWND)> drive)
+    {
+        AfterDelay(150, [&sheet, drive] { drive(sheet.GetSafeHwnd()); });
+        return sheet.Run(target, [](CModalWnd& dialog) { return dialog.DoModal(); });
+    }
+
+    CTestHost host;
+    CRecordingApp app;
+    CPlainWindow owner;
+    orv::Windows::CRegistryProfile profile;
+    CTestTarget target;
+};
+
+}  // namespace
+
+TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
+{
+    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle(), CSettingsDlg::kPageDisplay);
+    int openedOn = -1;
+    std::string caption;
+    std::vector<std::string> liveAfterApply;
+    bool applyDisabledAgain = false;
+    const INT_PTR result = Run(sheet, [&](HWND window) {
+        openedOn = sheet.GetActiveIndex();
+        caption = TextOf(window);
+        CTerminList& working = sheet.TerminePage()->Termine();
+        working.Add(At("02.12.2021 08:00:00", false, "Zahnarzt"));
+        working.m_bModified = 1;
+        sheet.TerminePage()->MarkModified(true);
+        SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);  // at once, not posted
+        liveAfterApply = Texts(target.DisplayModel().GetTermine());
+        applyDisabledAgain = !ApplyEnabled(window);
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(openedOn, CSettingsDlg::kPageDisplay);  // as the caller asked; the window asks for 0
+    EXPECT_EQ(caption, "Einstellungen");
+    const std::vector<std::string> expected{"02.12.2021 08:00:00;0;0;Zahnarzt", "24.12.2021 18:00:00;1;0;Weihnachten"};
+    EXPECT_EQ(liveAfterApply, expected);  // sorted, before the sheet closed
+    EXPECT_TRUE(applyDisabledAgain);
+    EXPECT_EQ(Texts(target.DisplayModel().GetTermine()), expected);  // Cancel keeps what Apply gave
+    EXPECT_EQ(target.DisplayModel().GetTermine().m_bModified, 1);
+}
+
+TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingBack)
+{
+    const CDisplaySet before = target.DisplayModel().GetDisplaySet();
+    for (const bool confirm : {false, true}) {
+        CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+        Run(sheet, [&](HWND window) {
+            sheet.DisplayPage()->DisplaySet().m_nDisplayType = 2;
+            sheet.DisplayPage()->SchemaName() = "Abend";
+            sheet.DisplayPage()->CustomColors()[3] = 0x00123456;
+            sheet.DblClkPage()->SetCommand(ID_APP_EXIT);
+            sheet.TerminePage()->Termine().SetSize(0);
+            PressSheetButton(window, confirm ? PSBTN_OK : PSBTN_CANCEL);
+        });
+        if (!confirm) {
+            EXPECT_EQ(target.DisplayModel().GetDisplaySet(), before);
+            EXPECT_EQ(target.DisplayModel().GetSchemaName(), "");
+            EXPECT_EQ(target.optionsTaken, 0);
+            EXPECT_EQ(target.DisplayModel().GetTermine().GetSize(), 1u);
+        }
+    }
+    EXPECT_EQ(target.DisplayModel().GetDisplaySet().m_nDisplayType, 2);
+    EXPECT_EQ(target.DisplayModel().GetSchemaName(), "Abend");
+    EXPECT_EQ(target.DisplayModel().GetCustomColors()[3], 0x00123456u);
+    EXPECT_EQ(target.options.m_nDblClkCmd, ID_APP_EXIT);
+    EXPECT_TRUE(target.DisplayModel().GetTermine().IsEmpty());
+}
+
+TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
+{
+    CSheetWithRefusingPage sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    bool stillOpen = false;
+    Run(sheet, [&](HWND window) {
+        sheet.DisplayPage()->DisplaySet().m_nDisplayType = 0;
+        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDblClk);  // its window now exists
+        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageTermine);
+        SendMessageA(window, WM_COMMAND, ID_APPLY_NOW, 0);
+        stillOpen = PropSheet_GetCurrentPageHwnd(window) != nullptr;
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(target.DisplayModel().GetDisplaySet().m_nDisplayType, 1);  // nothing handed back
+    EXPECT_EQ(target.optionsTaken, 0);
+}
+
+TEST_F(SettingsDlgTest, HelpShowsThePageOfTheActivePage)
+{
+    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    Run(sheet, [&](HWND window) {
+        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDisplay);
+        PostKey(GetFocus(), VK_F1);
+        AfterDelay(100, [&sheet, window] {
+            PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDblClk);
+            SendMessageA(GetDlgItem(window, IDHELP), BM_CLICK, 0, 0);  // the sheet's "Hilfe"
+            PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageTermine);
+            SendMessageA(window, WM_COMMAND, ID_HELP, 0);
+            PressSheetButton(window, PSBTN_CANCEL);
+        });
+    });
+    EXPECT_EQ(app.topics, (std::vector<std::string>{"ref_dlg_anzeige.html", "ref_dlg_dblclk.html",
+                                                    "ref_dlg_termine.html"}));
+}
+
+TEST_F(SettingsDlgTest, OpenedInTheLowerRightCornerTheSheetTouchesTheScreenEdgesAndIsTopmost)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    SetCursorPos(width - 3, height - 3);
+    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    RECT placed{};
+    bool topmost = false;
+    Run(sheet, [&](HWND window) {
+        GetWindowRect(window, &placed);
+        topmost = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        SaveScreenshot(window, "settings-termine-corner");
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(placed.right, width);
+    EXPECT_EQ(placed.bottom, height);
+    EXPECT_TRUE(topmost);
+}
+
+TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
+{
+    CTerminList live;
+    live.Add(At("01.12.2021 12:30:00", false, "Einmal"));
+    live.Add(At("01.12.2021 12:40:00", true, "Jährlich"));
+    live.Add(At("01.12.2021 12:50:00", false, "Bearbeitet"));
+    live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
+    target.DisplayModel().SetTermine(live);
+    target.DisplayModel().StartRecordingHandled();
+    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    Run(sheet, [&](HWND window) {
+        // The user edits one entry while the due handling goes on with the live list.
+        sheet.TerminePage()->Termine()[2].m_strDescription = "Verschoben";
+        host.SetNow("01.12.2021 13:00:00");
+        target.DisplayModel().HandleDue();
+        PressSheetButton(window, PSBTN_OK);
+    });
+    target.DisplayModel().StopRecordingHandled();
+    EXPECT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(Texts(target.DisplayModel().GetTermine()),
+              (std::vector<std::string>{"01.12.2021 12:50:00;0;0;Verschoben", "24.12.2021 18:00:00;1;0;Weihnachten",
+                                        "01.12.2022 12:40:00;1;0;Jährlich"}));
+}
