@@ -164,3 +164,29 @@ POINT CenterOf(const RECT& rect)
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+void PressChord(WORD modifier, WORD virtualKey)
+{
+    Key(modifier, false);
+    Key(virtualKey, false);
+    Key(virtualKey, true);
+    Key(modifier, true);
+}
+
+void TypeText(const std::string& text)
+{
+    for (const char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        if (scan == -1)
+            continue;
+        const WORD key = LOBYTE(scan);
+        if (HIBYTE(scan) & 1)
+            PressChord(VK_SHIFT, key);
+        else
+            PressKey(key);
+    }
+}
+
+}  // namespace e2e

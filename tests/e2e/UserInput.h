@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace e2e {
 
 enum class Button { Left, Right };
@@ -31,6 +33,11 @@ bool HasCapture(HWND window);
 
 // Presses and releases one key, with Alt held when `alt` is true.
 void PressKey(WORD virtualKey, bool alt = false);
+
+// Presses and releases a key while `modifier` (VK_CONTROL, VK_SHIFT, VK_MENU) is held.
+void PressChord(WORD modifier, WORD virtualKey);
+// Types the text key by key, with Shift where a character needs it.
+void TypeText(const std::string& text);
 
 POINT CenterOf(const RECT& rect);
 

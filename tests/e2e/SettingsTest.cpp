@@ -1,0 +1,226 @@
+// The settings sheet of the running program, driven with keys and clicks: a new appointment
+// through "&Neu" and Apply, Cancel, the display style, a scheme, the double-click command,
+// help per page, and many runs without growth.
+#include "E2eFixture.h"
+#include "HelpRequests.h"
+#include "RemoteList.h"
+#include "ScreenCapture.h"
+#include "UserInput.h"
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace e2e {
+namespace {
+
+constexpr int kApplyNow = 12321;
+
+// Ctrl+E on the timer window, as the accelerator is meant; the sheet, or null.
+HWND OpenSheet(ProgramRun& run, HWND timer)
+{
+    SetForegroundWindow(timer);
+    if (!WaitUntil([&] { return GetForegroundWindow() == timer; }, 3000))
+        return nullptr;
+    PressChord(VK_CONTROL, 'E');
+    HWND sheet = run.WaitForWindowOf("#32770", timer, 5000);
+    if (sheet)
+        WaitUntil([&] { return IsWindowVisible(sheet) && GetForegroundWindow() == sheet; }, 3000);
+    return sheet;
+}
+
+int ActivePage(HWND sheet)
+{
+    const auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    return page ? static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0)) : -1;
+}
+
+HWND CurrentPage(HWND sheet)
+{
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+void ClickControl(HWND control)
+{
+    Click(CenterOf(WindowRect(control)));
+}
+
+// Picks an entry of a drop-down list as a person would: click it open, keys, F4 to close it
+// with the entry chosen; waits until the list has closed again.
+bool PickFromList(HWND combo, const std::function<void()>& keys, const std::string& expected)
+{
+    ClickControl(combo);
+    if (!WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000))
+        return false;
+    keys();
+    PressKey(VK_F4);
+    return WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 3000) &&
+           WaitUntil([&] { return ControlText(GetParent(combo), GetDlgCtrlID(combo)) == expected; }, 3000);
+}
+
+bool Closed(HWND window)
+{
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 5000);
+}
+
+// The sheet and the timer window below it in one picture.
+void SaveSheetScreenshot(HWND sheet, HWND timer, const std::string& name)
+{
+    Sleep(300);
+    RECT both = WindowRect(sheet);
+    const RECT under = WindowRect(timer);
+    UnionRect(&both, &both, &under);
+    ScreenImage::Capture(both).SaveBmp(ScreenshotFolder() + "\\" + name + ".bmp");
+}
+
+std::string StoredTermin(const std::string& name)
+{
+    const auto value = AppRegistry::Get("Termine", name);
+    return value ? value->Text() : std::string();
+}
+
+TEST_F(ZielmarkTest, NewAppointmentShowsAfterApplyStaysAfterCancelAndIsStoredAfterTheSheetCloses)
+{
+    HWND timer = Start();
+    ASSERT_NE(timer, nullptr);
+    const SIZE emptySize = WindowSize(timer);
+    HWND sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+    char title[64] = "";
+    GetWindowTextA(sheet, title, sizeof(title));
+    EXPECT_STREQ(title, "Einstellungen");
+    EXPECT_EQ(ActivePage(sheet), 0);
+    SaveSheetScreenshot(sheet, timer, "settings-termine-empty");
+
+    PressKey('N', true);  // "&Neu"
+    HWND termin = Run().WaitForWindowOf("#32770", sheet, 5000);
+    ASSERT_NE(termin, nullptr);
+    WaitUntil([&] { return GetForegroundWindow() == termin; }, 3000);
+    for (int i = 0; i < 4; ++i)  // date, time, yearly, preposition, then the description
+        PressKey(VK_TAB);
+    TypeText("Zahnarzt");
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(termin, 1011) == "Zahnarzt"; }, 3000));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Closed(termin));
+    const std::vector<std::string> rows = ListRows(GetDlgItem(CurrentPage(sheet), 1004), 3);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NE(rows[0].find("|X|bis Zahnarzt"), std::string::npos) << rows[0];
+    SaveSheetScreenshot(sheet, timer, "settings-termine");
+
+    ClickControl(GetDlgItem(sheet, kApplyNow));
+    // The timer window counts down to the new appointment before the sheet is closed.
+    EXPECT_TRUE(WaitUntil([&] { return WindowSize(timer).cx != emptySize.cx; }, 3000));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, kApplyNow)));
+    EXPECT_TRUE(StoredTermin("t000").empty());  // Apply does not write the registry
+
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Closed(sheet));
+    EXPECT_TRUE(WaitUntil([&] { return !StoredTermin("t000").empty(); }, 3000));
+    EXPECT_NE(StoredTermin("t000").find(";1;0;Zahnarzt"), std::string::npos) << StoredTermin("t000");
+    EXPECT_NE(WindowSize(timer).cx, emptySize.cx);  // Cancel kept what Apply gave
+    EXPECT_TRUE(CloseByMessage(timer));
+}
+
+TEST_F(ZielmarkTest, CancelWithoutApplyChangesNothingButStillSaves)
+{
+    const std::string kept = GermanDateTime(AddDays(Today(), 30), 9, 0, 0) + ";0;1;Geburtstag";
+    AppRegistry::SetString("Termine", "t000", kept);
+    HWND timer = Start();
+    ASSERT_NE(timer, nullptr);
+    const SIZE before = WindowSize(timer);
+    EXPECT_FALSE(AppRegistry::Get("MainWnd", "Placement"));  // written when the sheet closes
+    HWND sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+    // Delete the appointment on the page, then cancel.
+    HWND list = GetDlgItem(CurrentPage(sheet), 1004);
+    ClickControl(list);
+    PressKey(VK_HOME);
+    PressKey(VK_SPACE);
+    PressKey('L', true);  // "&Löschen"
+    HWND question = Run().WaitForWindowOf("#32770", sheet, 5000);
+    ASSERT_NE(question, nullptr);
+    PressKey('J', true);  // "&Ja"
+    ASSERT_TRUE(Closed(question));
+    EXPECT_TRUE(ListRows(list, 3).empty());
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, kApplyNow)));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Closed(sheet));
+    EXPECT_TRUE(WaitUntil([&] { return AppRegistry::Get("MainWnd", "Placement").has_value(); }, 3000));
+    EXPECT_EQ(StoredTermin("t000"), kept);
+    EXPECT_EQ(WindowSize(timer).cx, before.cx);
+    EXPECT_TRUE(CloseByMessage(timer));
+}
+
+TEST_F(ZielmarkTest, DisplayStyleSchemeAndDoubleClickCommandReachTheWindow)
+{
+    AppRegistry::SetString("Termine", "t000", GermanDateTime(AddDays(Today(), 30), 9, 0, 0) + ";0;1;Geburtstag");
+    // Not a first run (the key exists), so the schemes are the user's own.
+    AppRegistry::SetString("Schemata", "Papier", "1;0x00282828;0x00000000;1;0x00E6F5FA;0x00C8DCE1;1");
+    AppRegistry::SetString("Schemata", "Glut", "1;0x0000DCFF;0x00000000;0;0x000000FF;0x0000A0FF;8");
+    HWND timer = Start();
+    ASSERT_NE(timer, nullptr);
+    const SIZE standard = WindowSize(timer);
+    HWND sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+
+    PressChord(VK_CONTROL, VK_TAB);  // "Anzeige"
+    ASSERT_TRUE(WaitUntil([&] { return ActivePage(sheet) == 1; }, 3000));
+    HWND display = CurrentPage(sheet);
+    ASSERT_TRUE(PickFromList(GetDlgItem(display, 1022), [] { TypeText("P"); }, "Papier"));
+    ASSERT_TRUE(PickFromList(GetDlgItem(display, 1013), [] { PressKey(VK_END); }, "erweitert"));
+    SaveSheetScreenshot(sheet, timer, "settings-anzeige");
+
+    PressChord(VK_CONTROL, VK_TAB);  // "Doppel-Klick"
+    ASSERT_TRUE(WaitUntil([&] { return ActivePage(sheet) == 2; }, 3000));
+    HWND dblclk = CurrentPage(sheet);
+    ASSERT_TRUE(PickFromList(GetDlgItem(dblclk, 1032), [] { PressKey(VK_END); }, "Beenden"));
+    SaveSheetScreenshot(sheet, timer, "settings-doppelklick");
+    ClickControl(GetDlgItem(sheet, IDOK));
+    ASSERT_TRUE(Closed(sheet));
+
+    // "erweitert" is the long text; "Papier" fades between light colours.
+    EXPECT_TRUE(WaitUntil([&] { return WindowSize(timer).cx > standard.cx + 100; }, 3000));
+    Sleep(300);
+    const RECT client = WindowRect(timer);
+    const ScreenImage image = ScreenImage::Capture(client);
+    ASSERT_FALSE(image.Empty());
+    const COLORREF corner = image.At(image.Width() / 2, 4);
+    EXPECT_GT(GetRValue(corner), 0xB0) << std::hex << corner;
+
+    // A double-click now ends the program.
+    const POINT center = CenterOf(WindowRect(timer));
+    Click(center);
+    Click(center);
+    EXPECT_TRUE(Run().WaitForExit(5000));
+    const auto command = StoredInt("DblClkCmd");
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(*command, 57665);
+}
+
+TEST_F(ZielmarkTest, F1OnEachPageAsksForThatPagesHelp)
+{
+    HelpRequests help;
+    HWND timer = Start();
+    ASSERT_NE(timer, nullptr);
+    HWND sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+    for (int page = 0; page < 3; ++page) {
+        if (page > 0) {
+            PressChord(VK_CONTROL, VK_TAB);
+            ASSERT_TRUE(WaitUntil([&] { return ActivePage(sheet) == page; }, 3000));
+        }
+        PressKey(VK_F1);
+        ASSERT_TRUE(help.WaitFor(static_cast<size_t>(page) + 1));
+    }
+    const std::vector<std::string> asked = help.Addresses();
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_NE(asked[0].find("/help/ref_dlg_termine.html"), std::string::npos) << asked[0];
+    EXPECT_NE(asked[1].find("/help/ref_dlg_anzeige.html"), std::string::npos) << asked[1];
+    EXPECT_NE(asked[2].find("/help/ref_dlg_dblclk.html"), std::string::npos) << asked[2];
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Closed(sheet));
+    EXPECT_TRUE(CloseByMessage(timer));
+}
+
+}  // namespace
+}  // namespace e2e
