@@ -39,7 +39,7 @@ struct Seen {
 };
 
 // Types `name` into the save dialog once it is open and confirms; then reports and closes
-// whatever dialog follows (a question or an error).
+// whatever dialog follows (a question or an error). Call Saved() after the click.
 void SaveAs(HWND sheet, const std::string& name, Seen& seen)
 {
     AfterDelay(200, [sheet, name, &seen] {
@@ -58,6 +58,12 @@ void SaveAs(HWND sheet, const std::string& name, Seen& seen)
         });
         SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     });
+}
+
+// Lets the look for a following dialog run out, so that it cannot reach into a later test.
+void Saved()
+{
+    PumpFor(500);
 }
 
 // Answers the delete question with `answer` (IDYES or IDNO) and reports its text.
@@ -137,6 +143,7 @@ TEST_F(DisplayPageTest, SavingUnderAnExistingNameReplacesItWithoutAskingAndOutli
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, "abend", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.saveDialogName, "Morgen");
         EXPECT_EQ(seen.selectionEnd, 6u);  // offered with all of it selected
         EXPECT_EQ(seen.message, "");       // no question
@@ -159,6 +166,7 @@ TEST_F(DisplayPageTest, SavingANewSchemeAddsItAndSelectsIt)
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, " Nacht ", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.saveDialogName, "");
         EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), " Nacht ");
         PressSheetButton(window, PSBTN_OK);
@@ -220,6 +228,7 @@ TEST_F(DisplayPageTest, NameTooLongForTheRegistryIsReportedAndChangesNothing)
         // More than the edit lets anyone type, put there as a paste from elsewhere might.
         SaveAs(window, std::string(16384, 'x'), seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.messageTitle, "FEHLER");
         EXPECT_NE(seen.message.find("16383"), std::string::npos) << seen.message;
         EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), "Abend");
@@ -242,6 +251,7 @@ TEST_F(DisplayPageTest, RegistryRefusingASchemeIsReportedAndChangesNothing)
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, "Kaputt", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.messageTitle, "FEHLER");
         EXPECT_NE(seen.message.find("\"Kaputt\""), std::string::npos) << seen.message;
         EXPECT_EQ(SendMessageA(GetDlgItem(pageWindow, IDC_SCHEMES), CB_GETCOUNT, 0, 0), 2);
