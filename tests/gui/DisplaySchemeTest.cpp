@@ -77,10 +77,13 @@ void AnswerDelete(HWND sheet, int answer, Seen& seen)
     });
 }
 
-// Forwards to the registry, but refuses to write the value `refused`.
+// Forwards to the registry, but refuses to write the value `refused` (`times` times, or always).
 class CRefusingProfile : public orv::CProfile {
 public:
-    CRefusingProfile(orv::CProfile& inner, std::string refused) : m_inner(inner), m_refused(std::move(refused)) {}
+    CRefusingProfile(orv::CProfile& inner, std::string refused, int times = -1)
+        : m_inner(inner), m_refused(std::move(refused)), m_times(times)
+    {
+    }
     bool OpenSection(const std::string& section) override { return m_inner.OpenSection(section); }
     long CloseSection() override { return m_inner.CloseSection(); }
     bool IsOpen() const override { return m_inner.IsOpen(); }
@@ -97,7 +100,12 @@ public:
     }
     bool WriteString(const std::string& name, const std::string& text) override
     {
-        return name != m_refused && m_inner.WriteString(name, text);
+        if (name == m_refused && m_times != 0) {
+            if (m_times > 0)
+                --m_times;
+            return false;
+        }
+        return m_inner.WriteString(name, text);
     }
     bool WriteBool(const std::string& name, bool value) override { return m_inner.WriteBool(name, value); }
     bool WriteInt(const std::string& name, int32_t value) override { return m_inner.WriteInt(name, value); }
@@ -119,6 +127,7 @@ public:
 private:
     orv::CProfile& m_inner;
     std::string m_refused;
+    int m_times;
 };
 
 std::vector<std::string> NamesOf(const CSchemaMap& schemes)
@@ -260,5 +269,36 @@ TEST_F(DisplayPageTest, RegistryRefusingASchemeIsReportedAndChangesNothing)
     EXPECT_EQ(page->SchemaName(), "");
     EXPECT_EQ(NamesOf(page->Schemes()), (std::vector<std::string>{"Abend", "Morgen"}));
     EXPECT_FALSE(page->Schemes().IsModified());
+    EXPECT_EQ(RegistrySchemes(), (Schemes{{"Abend", kAbend}, {"Morgen", kMorgen}}));
+}
+
+TEST_F(DisplayPageTest, RegistryFailingOnDeleteIsReportedAndKeepsTheScheme)
+{
+    WriteScheme("Abend", kAbend);
+    WriteScheme("Morgen", kMorgen);
+    CRefusingProfile refusing(profile, "Morgen", 1);
+    CPropertySheet sheet("Einstellungen", mainWindow.Handle());
+    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(refusing));
+    page->DisplaySet() = SettingsOf(kAbend);
+    page->SchemaName() = "Abend";
+    Seen question;
+    std::string error;
+    RunSheet(sheet, [&](HWND window, HWND pageWindow) {
+        AnswerDelete(window, IDYES, question);
+        AfterDelay(500, [&] {
+            if (const HWND message = FindDialog("FEHLER")) {
+                error = MessageText(message);
+                PostKey(GetFocus(), VK_RETURN);
+            }
+        });
+        Click(GetDlgItem(pageWindow, IDC_SCHEME_DELETE));
+        PumpFor(300);
+        EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), "Abend");
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(pageWindow, IDC_SCHEME_DELETE)));
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+    EXPECT_NE(error.find("\"Abend\""), std::string::npos) << error;
+    EXPECT_EQ(page->SchemaName(), "Abend");
+    EXPECT_EQ(NamesOf(page->Schemes()), (std::vector<std::string>{"Abend", "Morgen"}));
     EXPECT_EQ(RegistrySchemes(), (Schemes{{"Abend", kAbend}, {"Morgen", kMorgen}}));
 }
