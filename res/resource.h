@@ -113,3 +113,10 @@
 #define IDS_CAPTION_WARNING 3003
 #define IDS_MESSAGE_CLOSE 3004
 #define IDS_MESSAGE_HELP 3005
+
+// Display page: the style list and schemes the registry refuses.
+#define IDS_DISPLAY_TYPE_FIRST 3010    // 3010..3012: "kompakt", "standard", "erweitert"
+#define IDS_DISPLAY_TYPE_LAST 3012
+#define IDS_SCHEMA_NAME_TOO_LONG 3013  // the longest name as argument
+#define IDS_SCHEMA_SAVE_FAILED 3014    // the scheme name as argument
+#define IDS_SCHEMA_DELETE_FAILED 3015  // the scheme name as argument

@@ -12,14 +12,7 @@
 
 namespace {
 
-constexpr int kFirstSampleText = 1523;   // + DisplayType
-constexpr int kFirstStyleName = 3010;    // "kompakt", "standard", "erweitert"
-constexpr int kStyleCount = 3;
-constexpr int kAskDelete = 1528;
-constexpr int kAppTitle = 57344;
-constexpr int kErrorNameTooLong = 3013;
-constexpr int kErrorCannotSave = 3014;
-constexpr int kErrorCannotDelete = 3015;
+constexpr int kStyleCount = IDS_DISPLAY_TYPE_LAST - IDS_DISPLAY_TYPE_FIRST + 1;
 
 INT_PTR RunModal(CModalWnd& dialog)
 {
@@ -63,7 +56,7 @@ BOOL CDisplayPropPage::OnInitDialog()
     AttachControls();
     m_displayTypeList.ResetContent();
     for (int style = 0; style < kStyleCount; ++style)
-        m_displayTypeList.AddString(LoadResourceText(kFirstStyleName + style));
+        m_displayTypeList.AddString(LoadResourceText(IDS_DISPLAY_TYPE_FIRST + style));
 
     m_strProposedSchemaName = m_strSchemaName;
     UpdateControls();
@@ -76,7 +69,7 @@ BOOL CDisplayPropPage::OnInitDialog()
 
 void CDisplayPropPage::UpdateSampleText()
 {
-    m_sample.SetText(LoadResourceText(kFirstSampleText + m_displaySet.m_nDisplayType));
+    m_sample.SetText(LoadResourceText(IDS_SAMPLE_FIRST + m_displaySet.m_nDisplayType));
 }
 
 void CDisplayPropPage::UpdateControls()
@@ -270,7 +263,7 @@ void CDisplayPropPage::OnSaveScheme()
         return;
     const std::string name = dialog.m_strName;
     if (name.size() > kMaxSchemeNameLength) {
-        ShowError(kErrorNameTooLong, static_cast<int>(kMaxSchemeNameLength));
+        ShowError(IDS_SCHEMA_NAME_TOO_LONG, static_cast<int>(kMaxSchemeNameLength));
         return;
     }
     // An existing scheme of that name (letter case aside) is replaced without a question.
@@ -278,7 +271,7 @@ void CDisplayPropPage::OnSaveScheme()
     m_schemes.Store(name, m_displaySet);
     if (!m_schemes.SaveSchemes()) {
         RestoreSchemes(before);
-        ShowError(kErrorCannotSave, name.c_str());
+        ShowError(IDS_SCHEMA_SAVE_FAILED, name.c_str());
         return;
     }
     m_strSchemaName = name;
@@ -291,8 +284,8 @@ void CDisplayPropPage::OnDeleteScheme()
     const int selected = m_schemeList.GetCurSel();
     if (selected < 0)
         return;
-    const std::string question = LoadResourceText(kAskDelete);
-    const std::string title = LoadResourceText(kAppTitle);
+    const std::string question = LoadResourceText(IDS_CONFIRM_DELETE_ONE);
+    const std::string title = LoadResourceText(IDS_APP_NAME);
     if (::MessageBoxA(GetAncestor(m_hWnd, GA_ROOT), question.c_str(), title.c_str(),
                       MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
@@ -303,7 +296,7 @@ void CDisplayPropPage::OnDeleteScheme()
     if (!m_schemes.SaveSchemes()) {
         RestoreSchemes(before);
         m_deleteButton.EnableWindow(true);
-        ShowError(kErrorCannotDelete, name.c_str());
+        ShowError(IDS_SCHEMA_DELETE_FAILED, name.c_str());
         return;
     }
     m_strSchemaName.clear();

@@ -4,10 +4,6 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
-namespace {
-constexpr int kErrorSchemeNameEmpty = 2003;
-}
-
 CSchemaSaveDlg::CSchemaSaveDlg(HWND parent)
     : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_SCHEMA_SAVE, parent)
 {
@@ -46,7 +42,7 @@ void CSchemaSaveDlg::OnOK()
         return;
     if (m_strName.empty()) {
         if (auto* app = orv::Windows::WinApp::Current())
-            app->ShowError(kErrorSchemeNameEmpty);
+            app->ShowError(IDS_ERR_NO_SCHEMA_NAME);
         m_nameEdit.SetFocus();
         return;
     }

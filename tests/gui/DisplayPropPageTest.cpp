@@ -97,6 +97,7 @@ TEST_F(DisplayPageTest, ErweitertShowsTheLongSampleAndLeavesTheScheme)
         EXPECT_FALSE(Enabled(Item(pageWindow, IDC_SCHEME_DELETE)));
         EXPECT_EQ(page->SchemaName(), "");
         EXPECT_TRUE(ApplyEnabled(window));
+        EXPECT_TRUE(SaveScreenshot(window, "display_page_erweitert"));
         PressSheetButton(window, PSBTN_OK);
     });
 }

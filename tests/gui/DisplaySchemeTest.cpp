@@ -39,7 +39,7 @@ struct Seen {
 };
 
 // Types `name` into the save dialog once it is open and confirms; then reports and closes
-// whatever dialog follows (a question or an error).
+// whatever dialog follows (a question or an error). Call Saved() after the click.
 void SaveAs(HWND sheet, const std::string& name, Seen& seen)
 {
     AfterDelay(200, [sheet, name, &seen] {
@@ -60,6 +60,12 @@ void SaveAs(HWND sheet, const std::string& name, Seen& seen)
     });
 }
 
+// Lets the look for a following dialog run out, so that it cannot reach into a later test.
+void Saved()
+{
+    PumpFor(500);
+}
+
 // Answers the delete question with `answer` (IDYES or IDNO) and reports its text.
 void AnswerDelete(HWND sheet, int answer, Seen& seen)
 {
@@ -71,10 +77,13 @@ void AnswerDelete(HWND sheet, int answer, Seen& seen)
     });
 }
 
-// Forwards to the registry, but refuses to write the value `refused`.
+// Forwards to the registry, but refuses to write the value `refused` (`times` times, or always).
 class CRefusingProfile : public orv::CProfile {
 public:
-    CRefusingProfile(orv::CProfile& inner, std::string refused) : m_inner(inner), m_refused(std::move(refused)) {}
+    CRefusingProfile(orv::CProfile& inner, std::string refused, int times = -1)
+        : m_inner(inner), m_refused(std::move(refused)), m_times(times)
+    {
+    }
     bool OpenSection(const std::string& section) override { return m_inner.OpenSection(section); }
     long CloseSection() override { return m_inner.CloseSection(); }
     bool IsOpen() const override { return m_inner.IsOpen(); }
@@ -91,7 +100,12 @@ public:
     }
     bool WriteString(const std::string& name, const std::string& text) override
     {
-        return name != m_refused && m_inner.WriteString(name, text);
+        if (name == m_refused && m_times != 0) {
+            if (m_times > 0)
+                --m_times;
+            return false;
+        }
+        return m_inner.WriteString(name, text);
     }
     bool WriteBool(const std::string& name, bool value) override { return m_inner.WriteBool(name, value); }
     bool WriteInt(const std::string& name, int32_t value) override { return m_inner.WriteInt(name, value); }
@@ -114,6 +128,7 @@ public:
 private:
     orv::CProfile& m_inner;
     std::string m_refused;
+    int m_times;
 };
 
 std::vector<std::string> NamesOf(const CSchemaMap& schemes)
@@ -138,6 +153,7 @@ TEST_F(DisplayPageTest, SavingUnderAnExistingNameReplacesItWithoutAskingAndOutli
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, "abend", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.saveDialogName, "Morgen");
         EXPECT_EQ(seen.selectionEnd, 6u);  // offered with all of it selected
         EXPECT_EQ(seen.message, "");       // no question
@@ -160,6 +176,7 @@ TEST_F(DisplayPageTest, SavingANewSchemeAddsItAndSelectsIt)
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, " Nacht ", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.saveDialogName, "");
         EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), " Nacht ");
         PressSheetButton(window, PSBTN_OK);
@@ -221,6 +238,7 @@ TEST_F(DisplayPageTest, NameTooLongForTheRegistryIsReportedAndChangesNothing)
         // More than the edit lets anyone type, put there as a paste from elsewhere might.
         SaveAs(window, std::string(16384, 'x'), seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.messageTitle, "FEHLER");
         EXPECT_NE(seen.message.find("16383"), std::string::npos) << seen.message;
         EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), "Abend");
@@ -243,6 +261,7 @@ TEST_F(DisplayPageTest, RegistryRefusingASchemeIsReportedAndChangesNothing)
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         SaveAs(window, "Kaputt", seen);
         Click(GetDlgItem(pageWindow, IDC_SCHEME_SAVE));
+        Saved();
         EXPECT_EQ(seen.messageTitle, "FEHLER");
         EXPECT_NE(seen.message.find("\"Kaputt\""), std::string::npos) << seen.message;
         EXPECT_EQ(SendMessageA(GetDlgItem(pageWindow, IDC_SCHEMES), CB_GETCOUNT, 0, 0), 2);
@@ -251,5 +270,36 @@ TEST_F(DisplayPageTest, RegistryRefusingASchemeIsReportedAndChangesNothing)
     EXPECT_EQ(page->SchemaName(), "");
     EXPECT_EQ(NamesOf(page->Schemes()), (std::vector<std::string>{"Abend", "Morgen"}));
     EXPECT_FALSE(page->Schemes().IsModified());
+    EXPECT_EQ(RegistrySchemes(), (Schemes{{"Abend", kAbend}, {"Morgen", kMorgen}}));
+}
+
+TEST_F(DisplayPageTest, RegistryFailingOnDeleteIsReportedAndKeepsTheScheme)
+{
+    WriteScheme("Abend", kAbend);
+    WriteScheme("Morgen", kMorgen);
+    CRefusingProfile refusing(profile, "Morgen", 1);
+    CPropertySheet sheet("Einstellungen", mainWindow.Handle());
+    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(refusing));
+    page->DisplaySet() = SettingsOf(kAbend);
+    page->SchemaName() = "Abend";
+    Seen question;
+    std::string error;
+    RunSheet(sheet, [&](HWND window, HWND pageWindow) {
+        AnswerDelete(window, IDYES, question);
+        AfterDelay(500, [&] {
+            if (const HWND message = FindDialog("FEHLER")) {
+                error = MessageText(message);
+                PostKey(GetFocus(), VK_RETURN);
+            }
+        });
+        Click(GetDlgItem(pageWindow, IDC_SCHEME_DELETE));
+        PumpFor(300);
+        EXPECT_EQ(SelectedText(GetDlgItem(pageWindow, IDC_SCHEMES)), "Abend");
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(pageWindow, IDC_SCHEME_DELETE)));
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+    EXPECT_NE(error.find("\"Abend\""), std::string::npos) << error;
+    EXPECT_EQ(page->SchemaName(), "Abend");
+    EXPECT_EQ(NamesOf(page->Schemes()), (std::vector<std::string>{"Abend", "Morgen"}));
     EXPECT_EQ(RegistrySchemes(), (Schemes{{"Abend", kAbend}, {"Morgen", kMorgen}}));
 }

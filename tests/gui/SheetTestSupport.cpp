@@ -3,7 +3,6 @@
 
 #include "ScreenCapture.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -11,14 +10,6 @@ RECT ScreenRect(HWND window)
 {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return rect;
-}
-
-RECT ClientScreenRect(HWND window)
-{
-    RECT rect{};
-    GetClientRect(window, &rect);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -36,7 +27,13 @@ INT_PTR RunSheet(CPropertySheet& sheet, std::function<void(HWND, HWND)> drive)
 
 void PressSheetButton(HWND sheet, int button)
 {
-    PropSheet_PressButton(sheet, button);
+    // Clicked like a mouse would: PSM_PRESSBUTTON may bypass the sheet's WM_COMMAND.
+    int id = IDCANCEL;
+    switch (button) {
+    case PSBTN_OK: id = IDOK; break;
+    case PSBTN_APPLYNOW: id = CPropertySheet::kApplyButton; break;
+    }
+    SendMessageA(GetDlgItem(sheet, id), BM_CLICK, 0, 0);
 }
 
 bool ApplyEnabled(HWND sheet)
@@ -71,28 +68,33 @@ HWND OtherDialog(HWND except)
 
 COLORREF ClientPixel(HWND window, int x, int y)
 {
+    // Read from the window's own DC: the screen may not show the latest paint yet.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const RECT client = ClientScreenRect(window);
-    const e2e::ScreenImage image = e2e::ScreenImage::Capture(client);
-    if (image.Empty())
-        return CLR_INVALID;
-    return image.At(x, y);
+    const HDC dc = GetDC(window);
+    const COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return color;
 }
 
 bool ClientHasColor(HWND window, COLORREF color)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const e2e::ScreenImage image = e2e::ScreenImage::Capture(ClientScreenRect(window));
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            if (image.At(x, y) == color)
-                return true;
-    return false;
+    RECT client{};
+    GetClientRect(window, &client);
+    const HDC dc = GetDC(window);
+    bool found = false;
+    for (int y = 0; y < client.bottom && !found; ++y)
+        for (int x = 0; x < client.right && !found; ++x)
+            found = GetPixel(dc, x, y) == color;
+    ReleaseDC(window, dc);
+    return found;
 }
 
 bool SaveScreenshot(HWND window, const std::string& name, HWND extra)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Give the display a moment to show what was painted.
+    PumpFor(200);
     RECT rect = ScreenRect(window);
     if (extra) {
         const RECT more = ScreenRect(extra);
@@ -100,6 +102,19 @@ bool SaveScreenshot(HWND window, const std::string& name, HWND extra)
     }
     const e2e::ScreenImage image = e2e::ScreenImage::Capture(rect);
     return !image.Empty() && image.SaveBmp(e2e::ScreenshotFolder() + "/" + name + ".bmp");
+}
+
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
 }
 
 void Notify(HWND control, WORD code)

@@ -32,6 +32,9 @@ bool ClientHasColor(HWND window, COLORREF color);
 // <screenshots>/<name>.bmp.
 bool SaveScreenshot(HWND window, const std::string& name, HWND extra = nullptr);
 
+// Handles this thread's messages for a while, so that pending delayed actions run.
+void PumpFor(DWORD milliseconds);
+
 // Sends a control's notification to its dialog, as the control itself does.
 void Notify(HWND control, WORD code);
 // Clicks a button with BM_CLICK (the button notifies its parent).
