@@ -38,7 +38,10 @@ void Repaint(HWND window)
 TEST_F(DisplayPageTest, ButtonWithoutColourShowsTheButtonFaceInsideItsBlackFrame)
 {
     CPropertySheet sheet("Einstellungen", mainWindow.Handle());
-    AddPage(sheet, SettingsOf("1;0xFF000000;0x00000000;0;0x00804000;0x00FF0000;4"));
+    // Stored settings never hold "no colour"; the page's buttons can still be given it.
+    CDisplaySet noTextColour = SettingsOf("1;0x00FFFFFF;0x00000000;0;0x00804000;0x00FF0000;4");
+    noTextColour.m_crTextColor = 0xFF000000;
+    AddPage(sheet, noTextColour);
     RunSheet(sheet, [&](HWND window, HWND page) {
         const HWND button = GetDlgItem(page, IDC_TEXT_COLOR);
         EXPECT_NE(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, 0);
