@@ -7,20 +7,6 @@
 
 namespace {
 
-// Live GDI objects of this process. Where the system does not count them (Wine), every handle
-// slot is asked for its object: a handle without generation bits names whatever lives there.
-DWORD GdiObjectCount()
-{
-    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0)
-        return counted;
-    DWORD live = 0;
-    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
-            ++live;
-    return live;
-}
-
 SIZE ClientSize(HWND window)
 {
     RECT rect{};

@@ -40,6 +40,12 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
     return TRUE;
 }
 
+BOOL CALLBACK CollectCount(HWND, LPARAM param)
+{
+    ++*reinterpret_cast<size_t*>(param);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectChild(HWND window, LPARAM param)
 {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
@@ -88,6 +94,34 @@ HWND FindButton(HWND dialog, const std::string& text)
         if (ClassOf(child) == "Button" && TextOf(child) == text)
             return child;
     return nullptr;
+}
+
+DWORD GdiObjectCount()
+{
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted != 0)
+        return counted;
+    // Wine counts nothing: a handle without generation bits names whatever lives in its slot.
+    DWORD live = 0;
+    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
+            ++live;
+    return live;
+}
+
+size_t ThreadWindowCount()
+{
+    size_t count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* total = reinterpret_cast<size_t*>(param);
+            ++*total;
+            EnumChildWindows(window, CollectCount, param);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 void PostKey(HWND target, UINT virtualKey)

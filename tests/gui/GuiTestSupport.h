@@ -21,6 +21,11 @@ std::string ClassOf(HWND window);
 // The child button with this text, or null.
 HWND FindButton(HWND dialog, const std::string& text);
 
+// Live GDI objects of this process, counted slot by slot where the system does not count them.
+DWORD GdiObjectCount();
+// Windows of this thread, top-level and child.
+size_t ThreadWindowCount();
+
 // Types a key into the window with the focus, through the message loop as a keyboard would.
 void PostKey(HWND target, UINT virtualKey);
 

@@ -233,3 +233,36 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
               (std::vector<std::string>{"01.12.2021 12:50:00;0;0;Verschoben", "24.12.2021 18:00:00;1;0;Weihnachten",
                                         "01.12.2022 12:40:00;1;0;Jährlich"}));
 }
+
+TEST_F(SettingsDlgTest, ManyRunsWithEditsLeaveNoDrawingObjectOrWindowBehind)
+{
+    const auto cycle = [&](int run) {
+        CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+        Run(sheet, [&sheet, run](HWND window) {
+            sheet.DisplayPage()->DisplaySet().m_nFadingStep = 1 + run % 150;
+            PropSheet_SetCurSel(window, nullptr, run % 3);  // every page's window comes and goes
+            sheet.TerminePage()->Termine().Add(At("24.12.2022 18:00:00", run % 2 == 0, "Lauf"));
+            if (run % 3 == 0)
+                SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+            PressSheetButton(window, run % 3 == 1 ? PSBTN_CANCEL : PSBTN_OK);
+        });
+    };
+    // The first runs fill the system's caches (fonts, brushes of the controls' classes): about
+    // six objects within twenty runs, then nothing more.
+    for (int run = 0; run < 25; ++run)
+        cycle(run);
+    const DWORD gdiBefore = GdiObjectCount();
+    const size_t windowsBefore = ThreadWindowCount();
+    for (int run = 25; run < 65; ++run)
+        cycle(run);
+    std::printf("GDI objects %lu before and %lu after 40 runs; windows %zu and %zu\n",
+                static_cast<unsigned long>(gdiBefore), static_cast<unsigned long>(GdiObjectCount()),
+                windowsBefore, ThreadWindowCount());
+    EXPECT_EQ(GdiObjectCount(), gdiBefore);
+    EXPECT_EQ(ThreadWindowCount(), windowsBefore);
+    // Every run that was not cancelled handed back one more appointment.
+    size_t kept = 1;  // Weihnachten
+    for (int run = 0; run < 65; ++run)
+        kept += run % 3 == 1 ? 0 : 1;
+    EXPECT_EQ(target.DisplayModel().GetTermine().GetSize(), kept);
+}
