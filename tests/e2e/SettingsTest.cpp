@@ -244,25 +244,34 @@ size_t ProcessHandles(DWORD processId)
     return count;
 }
 
+struct WindowCount {
+    DWORD processId;
+    size_t windows = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM param)
+{
+    ++reinterpret_cast<WindowCount*>(param)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountProcessWindow(HWND window, LPARAM param)
+{
+    auto* state = reinterpret_cast<WindowCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == state->processId) {
+        ++state->windows;
+        EnumChildWindows(window, CountChild, param);
+    }
+    return TRUE;
+}
+
+// Windows of the process, top-level and child.
 size_t ProcessWindows(DWORD processId)
 {
-    struct Count {
-        DWORD processId;
-        size_t windows = 0;
-    } count{processId};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* state = reinterpret_cast<Count*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == state->processId) {
-                ++state->windows;
-                EnumChildWindows(window, [](HWND, LPARAM p) -> BOOL { ++*reinterpret_cast<size_t*>(p); return TRUE; },
-                                 reinterpret_cast<LPARAM>(&state->windows));
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    WindowCount count{processId};
+    EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&count));
     return count.windows;
 }
 

@@ -46,6 +46,13 @@ BOOL CALLBACK CollectCount(HWND, LPARAM param)
     return TRUE;
 }
 
+BOOL CALLBACK CountWithChildren(HWND window, LPARAM param)
+{
+    ++*reinterpret_cast<size_t*>(param);
+    EnumChildWindows(window, CollectCount, param);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectChild(HWND window, LPARAM param)
 {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
@@ -112,15 +119,7 @@ DWORD GdiObjectCount()
 size_t ThreadWindowCount()
 {
     size_t count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* total = reinterpret_cast<size_t*>(param);
-            ++*total;
-            EnumChildWindows(window, CollectCount, param);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWithChildren, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
