@@ -60,18 +60,18 @@ std::string DayText(int days)
     return text;
 }
 
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM param)
+{
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
 // Top-level message boxes of this thread.
 std::vector<HWND> MessageBoxes()
 {
     std::vector<HWND> boxes;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF))
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
+    EnumThreadWindows(GetCurrentThreadId(), CollectMessageBox, reinterpret_cast<LPARAM>(&boxes));
     return boxes;
 }
 
@@ -256,6 +256,27 @@ TEST_F(TimerWndSafetyTest, CloseWhileDueMessagesAreOpenEndsThemSavesAndGoes)
     const std::vector<std::string> stored = StoredTermine();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_NE(stored[0].find("Später"), std::string::npos) << stored[0];
+}
+
+TEST_F(TimerWndSafetyTest, WindowKeepsCountingBehindAnOpenDueMessage)
+{
+    StoreTermine({DayText(-1) + ";0;0;Fällig", DayText(30) + ";0;0;Später"});
+    Open();
+    std::string before, after;
+    bool done = false;
+    WhenTrue([] { return !MessageBoxes().empty(); },
+             [&] {
+                 before = window->Display()->GetLastText();
+                 AfterDelay(1300, [&] {
+                     after = window->Display()->GetLastText();
+                     for (HWND box : MessageBoxes())
+                         PostMessageA(box, WM_COMMAND, IDOK, 0);
+                     done = true;
+                 });
+             });
+    ASSERT_TRUE(PumpUntil([&] { return done && MessageBoxes().empty(); }, 800));
+    EXPECT_FALSE(before.empty());
+    EXPECT_NE(before, after) << "no repaint while the message was open";
 }
 
 TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectWaitsForTheLoop)
