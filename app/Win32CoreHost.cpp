@@ -100,7 +100,12 @@ bool CWin32CoreHost::ShowDueMessage(const std::string& text)
     // the dialog that runs modally over it).
     const auto* app = orv::Windows::WinApp::Current();
     const HWND owner = app && app->GetOwnerHandle() ? app->GetOwnerHandle() : m_mainWindow;
-    // 0 when the system refuses the box (too many open, no memory, the owner gone).
+    return RunMessageBox(owner, text) != 0;
+}
+
+int CWin32CoreHost::RunMessageBox(HWND owner, const std::string& text)
+{
+    // 0 when the system refuses the box (too many open, no memory for it).
     return MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
-                       MB_OK | MB_ICONINFORMATION) != 0;
+                       MB_OK | MB_ICONINFORMATION);
 }

@@ -63,6 +63,28 @@ void ApplyPlacement(HWND window, const CWindowPlacement& stored)
     SetWindowPlacement(window, &placement);
 }
 
+struct DueMessageSearch {
+    HWND timer;
+    std::vector<HWND> boxes;
+};
+
+// Collects the message boxes (dialogs with the system's message text control) owned, directly
+// or through other windows, by the timer window.
+BOOL CALLBACK CollectDueMessage(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<DueMessageSearch*>(param);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof(className));
+    if (std::strcmp(className, "#32770") != 0 || !GetDlgItem(window, 0xFFFF))
+        return TRUE;
+    for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
+        if (owner == search->timer) {
+            search->boxes.push_back(window);
+            break;
+        }
+    return TRUE;
+}
+
 }  // namespace
 
 CTimerWnd::CTimerWnd(orv::CProfile& profile)
@@ -282,18 +304,18 @@ void CTimerWnd::OnTick()
         ++m_dueDepth;
         m_display->HandleDue([this] { return !m_closePending && m_hWnd && ::IsWindow(m_hWnd); });
         --m_dueDepth;
-        if (m_dueDepth > 0)
-            return;  // an outer due loop is still waiting for its message
-        if (m_deletePending) {
+        // Only the outermost due loop may end the window: the inner ones return into it.
+        if (m_dueDepth == 0 && m_deletePending) {
             delete this;  // destroyed by someone else while a message was open
             return;
         }
-        if (m_closePending) {
+        if (m_dueDepth == 0 && m_closePending) {
             DestroyWindow();  // the close that came while a message was open
             return;
         }
     }
-    if (IsWindow(m_hWnd))
+    // Also while a message is open: the window keeps counting behind it.
+    if (!m_closePending && m_hWnd && IsWindow(m_hWnd))
         InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
@@ -390,27 +412,8 @@ void CTimerWnd::RunSettings()
 
 void CTimerWnd::CloseDueMessages()
 {
-    struct Search {
-        HWND timer;
-        std::vector<HWND> boxes;
-    } search{m_hWnd, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* state = reinterpret_cast<Search*>(param);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof(className));
-            // A message box: a dialog with the system's message text control.
-            if (std::strcmp(className, "#32770") != 0 || !GetDlgItem(window, 0xFFFF))
-                return TRUE;
-            for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
-                if (owner == state->timer) {
-                    state->boxes.push_back(window);
-                    break;
-                }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DueMessageSearch search{m_hWnd, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectDueMessage, reinterpret_cast<LPARAM>(&search));
     for (HWND box : search.boxes)
         PostMessageA(box, WM_COMMAND, IDOK, 0);
 }

@@ -27,9 +27,9 @@ void ZielmarkTest::TearDown()
     AppRegistry::Delete();
 }
 
-HWND ZielmarkTest::Start()
+HWND ZielmarkTest::Start(const RunOptions& options)
 {
-    m_run = std::make_unique<ProgramRun>(InstalledExe());
+    m_run = std::make_unique<ProgramRun>(InstalledExe(), options);
     HWND timer = m_run->WaitForTimerWindow();
     if (!timer) {
         ADD_FAILURE() << "no timer window; the program " << (m_run->IsRunning() ? "runs" : "ended");

@@ -22,7 +22,7 @@ protected:
 
     // Starts the installed program and waits until its timer window has been painted.
     // Null (with a recorded failure) when no window appears.
-    HWND Start();
+    HWND Start(const RunOptions& options = {});
     // Posts WM_CLOSE to the timer window and waits for the process to end.
     bool CloseByMessage(HWND timer);
 

@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -58,21 +60,133 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-ProgramRun::ProgramRun(const std::string& exe)
+namespace {
+
+// This process's environment with WINEDEBUG replaced, as a block for CreateProcess.
+std::vector<char> EnvironmentWith(const std::string& wineDebug)
+{
+    std::vector<char> block;
+    LPCH current = GetEnvironmentStringsA();
+    for (const char* entry = current; entry && *entry; entry += std::strlen(entry) + 1) {
+        if (_strnicmp(entry, "WINEDEBUG=", 10) == 0)
+            continue;
+        block.insert(block.end(), entry, entry + std::strlen(entry) + 1);
+    }
+    if (current)
+        FreeEnvironmentStringsA(current);
+    const std::string debug = "WINEDEBUG=" + wineDebug;
+    block.insert(block.end(), debug.c_str(), debug.c_str() + debug.size() + 1);
+    block.push_back('\0');
+    return block;
+}
+
+}  // namespace
+
+ProgramRun::ProgramRun(const std::string& exe, const RunOptions& options)
+{
+    std::vector<char> environment;
+    if (!options.wineDebug.empty())
+        environment = EnvironmentWith(options.wineDebug);
+    if (options.watchExceptions) {
+        m_debugger = std::thread([this, exe, environment] { DebugLoop(exe, environment); });
+        WaitUntil([&] {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            return m_startFinished;
+        }, 10000);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_process.hProcess) {
+            if (m_debugger.joinable())
+                m_debugger.join();
+            throw std::runtime_error("cannot start " + exe + " under the debugger");
+        }
+        return;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string commandLine = "\"" + exe + "\"";
+    const std::string folder = FolderOf(exe);
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                        environment.empty() ? nullptr : environment.data(), folder.c_str(), &startup,
+                        &m_process))
+        throw std::runtime_error("cannot start " + exe + ", error " +
+                                 std::to_string(GetLastError()));
+}
+
+void ProgramRun::DebugLoop(const std::string& exe, std::vector<char> environment)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     std::string commandLine = "\"" + exe + "\"";
     const std::string folder = FolderOf(exe);
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &m_process))
-        throw std::runtime_error("cannot start " + exe + ", error " +
-                                 std::to_string(GetLastError()));
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS,
+                       environment.empty() ? nullptr : environment.data(), folder.c_str(), &startup,
+                       &process);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (started)
+            m_process = process;
+        m_startFinished = true;
+    }
+    if (!started)
+        return;
+    for (;;) {
+        DEBUG_EVENT event{};
+        if (!WaitForDebugEvent(&event, INFINITE))
+            return;
+        DWORD status = DBG_CONTINUE;
+        switch (event.dwDebugEventCode) {
+        case CREATE_PROCESS_DEBUG_EVENT:
+            if (event.u.CreateProcessInfo.hFile)
+                CloseHandle(event.u.CreateProcessInfo.hFile);
+            break;
+        case LOAD_DLL_DEBUG_EVENT:
+            if (event.u.LoadDll.hFile)
+                CloseHandle(event.u.LoadDll.hFile);
+            break;
+        case EXCEPTION_DEBUG_EVENT: {
+            const EXCEPTION_RECORD& record = event.u.Exception.ExceptionRecord;
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (record.ExceptionCode == EXCEPTION_BREAKPOINT && !m_debugged) {
+                m_debugged = true;  // the loader's breakpoint when the debugger attaches
+                break;
+            }
+            if ((record.ExceptionCode & 0xC0000000u) == 0xC0000000u) {
+                char text[64];
+                std::snprintf(text, sizeof(text), "%08lx at %p",
+                              static_cast<unsigned long>(record.ExceptionCode), record.ExceptionAddress);
+                m_exceptions.push_back(text);
+            }
+            status = DBG_EXCEPTION_NOT_HANDLED;  // the program's own handlers decide
+            break;
+        }
+        default:
+            break;
+        }
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+        if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
+            return;
+    }
+}
+
+std::vector<std::string> ProgramRun::ErrorExceptions() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_exceptions;
+}
+
+bool ProgramRun::WasDebugged() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_debugged;
 }
 
 ProgramRun::~ProgramRun()
 {
     Kill();
+    if (m_debugger.joinable())
+        m_debugger.join();
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
 }

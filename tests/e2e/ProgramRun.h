@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -25,11 +27,21 @@ bool WaitUntil(Condition condition, DWORD timeoutMs)
     return true;
 }
 
+// How a run is started beyond the defaults.
+struct RunOptions {
+    // WINEDEBUG for the program (e.g. "+seh"); empty keeps the inherited one. Wine writes these
+    // messages to the standard error it inherits, which is the test's own.
+    std::string wineDebug;
+    // Runs the program under this test as its debugger, which is told of every exception the
+    // program raises, whether the program handles it or not.
+    bool watchExceptions = false;
+};
+
 // The started program; a run still alive when this object goes is killed.
 class ProgramRun {
 public:
     // Starts the exe with its own folder as working folder; throws when it cannot start.
-    explicit ProgramRun(const std::string& exe);
+    explicit ProgramRun(const std::string& exe, const RunOptions& options = {});
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
     ~ProgramRun();
@@ -45,6 +57,11 @@ public:
     bool IsRunning() const;
     void Kill();
 
+    // With watchExceptions: the error exceptions (severity bits 11, e.g. c0000005) the program
+    // raised, as "code at address"; and whether the debugger was attached at all.
+    std::vector<std::string> ErrorExceptions() const;
+    bool WasDebugged() const;
+
     // The top-level window of this process with this class; when `owner` is given, only a window
     // owned by it. Null when there is none.
     HWND FindWindowOf(const char* className, HWND owner = nullptr) const;
@@ -53,7 +70,15 @@ public:
     std::vector<HWND> FindWindowsOf(const char* className, HWND owner = nullptr) const;
 
 private:
+    void DebugLoop(const std::string& exe, std::vector<char> environment);
+
     PROCESS_INFORMATION m_process{};
+    // The debugger's thread: it starts the program and must be the one that waits for its events.
+    std::thread m_debugger;
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_exceptions;
+    bool m_debugged = false;
+    bool m_startFinished = false;
 };
 
 std::string ClassOf(HWND window);

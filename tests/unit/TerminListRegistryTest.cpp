@@ -1,6 +1,8 @@
 // The appointment list in the real registry: the section's values and what loads back.
 #include "core/TerminList.h"
 
+#include <algorithm>
+
 #include "framework/RegistryProfile.h"
 
 #include "RegistryTestSupport.h"
@@ -47,7 +49,7 @@ TEST_F(TerminListRegistryTest, SaveRewritesTheWholeSection)
     EXPECT_EQ(readBack.GetAt(1).FormatText(), "01.01.2022;0;0;Neujahr");
 }
 
-TEST_F(TerminListRegistryTest, NonStringFirstValueLoadsNothing)
+TEST_F(TerminListRegistryTest, NonStringFirstValueIsSkipped)
 {
     const DWORD number = 1;
     WriteRaw("Termine", "t000", REG_DWORD, &number, sizeof(number));
@@ -55,5 +57,46 @@ TEST_F(TerminListRegistryTest, NonStringFirstValueLoadsNothing)
     WriteRaw("Termine", "t001", REG_SZ, text, 17);
     CTerminList list;
     ASSERT_TRUE(list.Load(profile));
-    EXPECT_TRUE(list.IsEmpty());
+    ASSERT_EQ(list.GetSize(), 1u);
+    EXPECT_EQ(list.GetAt(0).FormatText(), text);
+}
+
+TEST_F(TerminListRegistryTest, CompleteJournalIsCopiedOverAHalfWrittenSection)
+{
+    // What a save killed while it rewrote the section leaves behind.
+    const char* first = "01.01.2030;0;0;A";
+    const char* second = "02.01.2030;0;0;B";
+    WriteRaw("Termine", "t000", REG_SZ, first, 17);
+    WriteRaw("Termine.Journal", "t000", REG_SZ, first, 17);
+    WriteRaw("Termine.Journal", "t001", REG_SZ, second, 17);
+    const int32_t count = 2;
+    WriteRaw("Termine.Journal\\Complete", "Count", REG_BINARY, &count, sizeof(count));
+
+    CTerminList list;
+    ASSERT_TRUE(list.Load(profile));
+    ASSERT_EQ(list.GetSize(), 2u);
+    EXPECT_EQ(list.GetAt(1).FormatText(), second);
+    std::vector<std::string> names = ValueNames("Termine");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"t000", "t001"}));
+    EXPECT_FALSE(KeyExists("Termine.Journal"));
+}
+
+TEST_F(TerminListRegistryTest, JournalWithoutItsMarkIsDroppedAndTheSectionStays)
+{
+    const char* kept = "01.01.2030;0;0;A";
+    WriteRaw("Termine", "t000", REG_SZ, kept, 17);
+    WriteRaw("Termine.Journal", "t000", REG_SZ, "05.05.2030;0;0;X", 17);
+    CTerminList list;
+    ASSERT_TRUE(list.Load(profile));
+    ASSERT_EQ(list.GetSize(), 1u);
+    EXPECT_EQ(list.GetAt(0).FormatText(), kept);
+    EXPECT_FALSE(KeyExists("Termine.Journal"));
+
+    // And a save leaves nothing beside the section.
+    list.m_bModified = 1;
+    ASSERT_TRUE(list.Save(profile));
+    EXPECT_FALSE(KeyExists("Termine.Journal"));
+    EXPECT_EQ(ValueNames("Termine"), std::vector<std::string>{"t000"});
+    EXPECT_TRUE(profile.Flush());
 }

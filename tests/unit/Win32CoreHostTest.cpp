@@ -104,3 +104,21 @@ TEST(Win32Host, ClockIsLocalTimeInWholeSeconds)
     EXPECT_NEAR(seconds, static_cast<double>(static_cast<long long>(seconds + 0.5)), 1e-3);
     EXPECT_FALSE(host.HasMainWindow());
 }
+
+TEST(LocaleDates, FourDigitYearIsTakenAsWrittenAndBelow100IsInvalid)
+{
+    for (const LCID locale : {kGerman, kEnglishUS}) {
+        ScopedHost scoped(locale);
+        CTermin termin;
+        // German form and the locale parser's US form: neither may turn 0001 into 2001.
+        for (const char* bad : {"01.01.0001;0;0;X", "1/1/0001;0;0;X", "12/24/0099 6:00:00 PM;0;0;X",
+                                "0001-01-01;0;0;X"})
+            EXPECT_FALSE(termin.ParseText(bad)) << bad << " in locale " << locale;
+    }
+    ScopedHost us(kEnglishUS);
+    CTermin termin;
+    ASSERT_TRUE(termin.ParseText("12/24/2021 6:30:15 PM;1;2;Feier"));
+    EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:30:15");
+    ASSERT_TRUE(termin.ParseText("1/2/0100;0;0;X"));
+    EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y"), "02.01.0100");
+}

@@ -1,0 +1,342 @@
+// The timer window with damaged stored placements, a close while due messages are open, and a
+// due message the system refuses.
+#include "GuiTestSupport.h"
+
+#include "app/Win32CoreHost.h"
+#include "framework/RegistryProfile.h"
+#include "timerwnd/TimerWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr char kAppPath[] = "ZielmarkTest\\TimerWndSafety";
+
+template <typename Condition>
+bool PumpUntil(Condition done, int rounds = 300)
+{
+    for (int i = 0; i < rounds && !done(); ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return done();
+}
+
+WINDOWPLACEMENT Placement(UINT showCmd, RECT normal)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    placement.showCmd = showCmd;
+    placement.ptMinPosition = POINT{-1, -1};
+    placement.ptMaxPosition = POINT{-1, -1};
+    placement.rcNormalPosition = normal;
+    return placement;
+}
+
+// German date text `days` away from now, at 12:00:00.
+std::string DayText(int days)
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    FILETIME file{};
+    SystemTimeToFileTime(&now, &file);
+    ULARGE_INTEGER ticks{};
+    ticks.LowPart = file.dwLowDateTime;
+    ticks.HighPart = file.dwHighDateTime;
+    ticks.QuadPart += static_cast<LONGLONG>(days) * 24LL * 3600LL * 10000000LL;
+    file.dwLowDateTime = ticks.LowPart;
+    file.dwHighDateTime = ticks.HighPart;
+    SYSTEMTIME day{};
+    FileTimeToSystemTime(&file, &day);
+    char text[32];
+    wsprintfA(text, "%02d.%02d.%04d 12:00:00", day.wDay, day.wMonth, day.wYear);
+    return text;
+}
+
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM param)
+{
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+// Top-level message boxes of this thread.
+std::vector<HWND> MessageBoxes()
+{
+    std::vector<HWND> boxes;
+    EnumThreadWindows(GetCurrentThreadId(), CollectMessageBox, reinterpret_cast<LPARAM>(&boxes));
+    return boxes;
+}
+
+// Runs `action` once `condition` holds, checking about every 50 ms from whatever message loop
+// runs then (a message box's own loop included); gives up after about five seconds.
+void WhenTrue(std::function<bool()> condition, std::function<void()> action, int triesLeft = 100)
+{
+    AfterDelay(50, [=] {
+        if (condition())
+            action();
+        else if (triesLeft > 0)
+            WhenTrue(condition, action, triesLeft - 1);
+    });
+}
+
+class TimerWndSafetyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
+        profile.SetPath(kAppPath);
+        m_previousHost = SetCoreHost(&host);
+    }
+    void TearDown() override
+    {
+        if (window && IsWindow(handle))
+            DestroyWindow(handle);
+        SetCoreHost(m_previousHost);
+        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
+    }
+    void StorePlacement(const WINDOWPLACEMENT& placement)
+    {
+        ASSERT_TRUE(profile.OpenSection("MainWnd"));
+        profile.WriteBinary("Placement", sizeof(placement), &placement);
+        profile.CloseSection();
+    }
+    void StoreTermine(const std::vector<std::string>& texts)
+    {
+        ASSERT_TRUE(profile.OpenSection("Termine"));
+        for (size_t i = 0; i < texts.size(); ++i)
+            profile.WriteString("t00" + std::to_string(i), texts[i]);
+        profile.CloseSection();
+    }
+    std::vector<std::string> StoredTermine()
+    {
+        std::vector<std::string> names;
+        profile.ListValueNames("Termine", names);
+        std::sort(names.begin(), names.end());
+        std::vector<std::string> texts;
+        profile.OpenSection("Termine");
+        for (const auto& name : names)
+            texts.push_back(profile.GetString(name, "?"));
+        profile.CloseSection();
+        return texts;
+    }
+    void Open()
+    {
+        window = new CTimerWnd(profile);
+        ASSERT_TRUE(window->Create());
+        handle = window->Handle();
+        host.SetMainWindow(handle);  // the due handling is on from now, as in the program
+    }
+    // The window is on the screen, shown normally, and has the size of its text.
+    void ExpectSeen()
+    {
+        PumpUntil([] { return false; }, 30);
+        EXPECT_TRUE(IsWindowVisible(handle));
+        EXPECT_FALSE(IsIconic(handle));
+        RECT rect{};
+        GetWindowRect(handle, &rect);
+        EXPECT_NE(MonitorFromRect(&rect, MONITOR_DEFAULTTONULL), nullptr)
+            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+        const SIZE surface = window->Display()->GetSurfaceSize();
+        const SIZE frame = window->GetFrameExtent();
+        EXPECT_EQ(rect.right - rect.left, surface.cx + frame.cx);
+        EXPECT_EQ(rect.bottom - rect.top, surface.cy + frame.cy);
+        EXPECT_GT(surface.cx, 20);
+    }
+    RECT WindowRect() const
+    {
+        RECT rect{};
+        GetWindowRect(handle, &rect);
+        return rect;
+    }
+
+    CRecordingApp app;
+    CWin32CoreHost host;
+    orv::Windows::CRegistryProfile profile;
+    CTimerWnd* window = nullptr;
+    HWND handle = nullptr;
+
+private:
+    CCoreHost* m_previousHost = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TimerWndSafetyTest, EmptyOrInvertedRectangleStartsAt20x20)
+{
+    for (const RECT bad : {RECT{0, 0, 0, 0}, RECT{400, 300, 200, 340}, RECT{400, 300, 600, 280}}) {
+        StorePlacement(Placement(SW_SHOWNORMAL, bad));
+        Open();
+        ExpectSeen();
+        EXPECT_EQ(WindowRect().left, 20);
+        EXPECT_EQ(WindowRect().top, 20);
+        DestroyWindow(handle);
+        window = nullptr;
+    }
+}
+
+TEST_F(TimerWndSafetyTest, MinimisedOrHiddenStateIsShownNormallyWhereItWas)
+{
+    for (const UINT showCmd : {SW_SHOWMINIMIZED, SW_HIDE, SW_MINIMIZE}) {
+        StorePlacement(Placement(showCmd, RECT{300, 200, 500, 240}));
+        Open();
+        ExpectSeen();
+        EXPECT_EQ(WindowRect().left, 300) << showCmd;
+        EXPECT_EQ(WindowRect().top, 200) << showCmd;
+        DestroyWindow(handle);
+        window = nullptr;
+    }
+}
+
+TEST_F(TimerWndSafetyTest, RectangleOffEveryMonitorIsMovedOntoTheNearest)
+{
+    StorePlacement(Placement(SW_SHOWNORMAL, RECT{-5000, 30, -4800, 70}));
+    Open();
+    ExpectSeen();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(handle, MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_EQ(WindowRect().left, monitor.rcWork.left);
+    EXPECT_EQ(WindowRect().top, 30);
+}
+
+TEST_F(TimerWndSafetyTest, TinyRectanglePaintsAndTakesTheSizeOfItsText)
+{
+    StorePlacement(Placement(SW_SHOWNORMAL, RECT{100, 120, 101, 121}));
+    Open();
+    ExpectSeen();
+    EXPECT_EQ(WindowRect().left, 100);
+    EXPECT_EQ(WindowRect().top, 120);
+}
+
+TEST_F(TimerWndSafetyTest, WhatIsSavedAtCloseIsWhatWasOnTheScreen)
+{
+    StorePlacement(Placement(SW_SHOWMINIMIZED, RECT{0, 0, 0, 0}));
+    Open();
+    ExpectSeen();
+    const RECT shown = WindowRect();
+    PostMessageA(handle, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
+    window = nullptr;
+    ASSERT_TRUE(profile.OpenSection("MainWnd"));
+    WINDOWPLACEMENT saved{};
+    EXPECT_EQ(profile.GetBinary("Placement", sizeof(saved), nullptr, &saved), 0);
+    profile.CloseSection();
+    EXPECT_EQ(saved.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_TRUE(EqualRect(&saved.rcNormalPosition, &shown));
+}
+
+TEST_F(TimerWndSafetyTest, CloseWhileDueMessagesAreOpenEndsThemSavesAndGoes)
+{
+    const std::string future = DayText(30) + ";0;0;Später";
+    StoreTermine({DayText(-2) + ";0;0;Erster", DayText(-1) + ";0;0;Zweiter", future});
+    Open();
+    // The first tick opens a message; a later tick, run by that message's own loop, the second
+    // one on top of it.
+    std::vector<HWND> boxes;
+    WhenTrue([] { return MessageBoxes().size() >= 2; },
+             [&] {
+                 boxes = MessageBoxes();
+                 PostMessageA(handle, WM_CLOSE, 0, 0);
+             });
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }, 800));
+    ASSERT_EQ(boxes.size(), 2u);
+    window = nullptr;
+    for (HWND box : boxes)
+        EXPECT_FALSE(IsWindow(box));
+    // Both were shown, so both count as announced: handled, and the list saved so.
+    const std::vector<std::string> stored = StoredTermine();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_NE(stored[0].find("Später"), std::string::npos) << stored[0];
+}
+
+TEST_F(TimerWndSafetyTest, WindowKeepsCountingBehindAnOpenDueMessage)
+{
+    StoreTermine({DayText(-1) + ";0;0;Fällig", DayText(30) + ";0;0;Später"});
+    Open();
+    std::string before, after;
+    bool done = false;
+    WhenTrue([] { return !MessageBoxes().empty(); },
+             [&] {
+                 before = window->Display()->GetLastText();
+                 AfterDelay(1300, [&] {
+                     after = window->Display()->GetLastText();
+                     for (HWND box : MessageBoxes())
+                         PostMessageA(box, WM_COMMAND, IDOK, 0);
+                     done = true;
+                 });
+             });
+    ASSERT_TRUE(PumpUntil([&] { return done && MessageBoxes().empty(); }, 800));
+    EXPECT_FALSE(before.empty());
+    EXPECT_NE(before, after) << "no repaint while the message was open";
+}
+
+TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectWaitsForTheLoop)
+{
+    const std::string future = DayText(30) + ";0;0;Später";
+    StoreTermine({DayText(-1) + ";0;0;Fällig", future});
+    Open();
+    bool destroyed = false;
+    // Not through WM_CLOSE: the window goes at once, its message box with it.
+    WhenTrue([] { return !MessageBoxes().empty(); },
+             [&] {
+                 DestroyWindow(handle);
+                 destroyed = true;
+             });
+    ASSERT_TRUE(PumpUntil([&] { return destroyed && MessageBoxes().empty(); }, 800));
+    window = nullptr;
+    EXPECT_FALSE(IsWindow(handle));
+    const std::vector<std::string> stored = StoredTermine();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_NE(stored[0].find("Später"), std::string::npos) << stored[0];
+}
+
+TEST_F(TimerWndSafetyTest, RefusedMessageKeepsTheAppointmentUntilALaterTickShowsIt)
+{
+    // The host as the program has it, but the system refuses its first boxes.
+    class CRefusingHost : public CWin32CoreHost {
+    public:
+        int refusals = 3;
+        std::vector<std::string> shown;
+
+    protected:
+        int RunMessageBox(HWND, const std::string& text) override
+        {
+            if (refusals > 0) {
+                --refusals;
+                return 0;
+            }
+            shown.push_back(text);
+            return IDOK;
+        }
+    } refusing;
+    SetCoreHost(&refusing);
+    const std::string future = DayText(30) + ";0;0;Später";
+    StoreTermine({DayText(-1) + ";0;0;Fällig", future});
+    window = new CTimerWnd(profile);
+    ASSERT_TRUE(window->Create());
+    handle = window->Handle();
+    refusing.SetMainWindow(handle);
+
+    // While refused, the appointment stays in the list, unannounced.
+    ASSERT_TRUE(PumpUntil([&] { return refusing.refusals == 1; }));
+    EXPECT_EQ(window->Display()->GetTermine().GetSize(), 2u);
+    EXPECT_TRUE(refusing.shown.empty());
+    // A later tick shows it; then it is handled, once.
+    ASSERT_TRUE(PumpUntil([&] { return !refusing.shown.empty(); }));
+    PumpUntil([] { return false; }, 30);
+    ASSERT_EQ(refusing.shown.size(), 1u);
+    EXPECT_EQ(refusing.shown[0].find("Fällig!\n("), 0u) << refusing.shown[0];
+    EXPECT_EQ(window->Display()->GetTermine().GetSize(), 1u);
+    DestroyWindow(handle);
+    window = nullptr;
+    SetCoreHost(&host);
+}
