@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -86,10 +87,19 @@ bool CTerminListCtrl::Refill()
     SendMessage(WM_SETREDRAW, FALSE);
     DeleteAllItems();
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+    // The rows go in already in the order the present column and direction give (ties in list
+    // order), which spares the control a sort of rows it would first have to read back.
+    std::vector<LPARAM> order(count);
     for (size_t position = 0; position < count; ++position)
-        InsertItemData(static_cast<LPARAM>(position));
-    Sort();
+        order[position] = static_cast<LPARAM>(position);
+    const int column = GetSortColumn();
+    const bool descending = IsDescending();
+    std::stable_sort(order.begin(), order.end(), [this, column, descending](LPARAM a, LPARAM b) {
+        return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
+    });
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+    for (const LPARAM position : order)
+        InsertItemData(position);
     SendMessage(WM_SETREDRAW, TRUE);
     Invalidate();
     return true;
