@@ -57,9 +57,12 @@ void CSizingDialog::KeepMinimumSize(WPARAM edge, RECT& rect) const
 LRESULT CSizingDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_SIZE:
+    case WM_SIZE: {
+        // The dialog manager first, then the controls follow the new size.
+        const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
         Layout(LOWORD(lParam), HIWORD(lParam));
-        break;
+        return result;
+    }
     case WM_SIZING:
         KeepMinimumSize(wParam, *reinterpret_cast<RECT*>(lParam));
         return TRUE;

@@ -190,21 +190,6 @@ TEST_F(TerminImportTest, AMissingFileOrAFolderCannotBeRead)
     EXPECT_EQ(second, "FEHLER 107: Datei\n\"" + directory + "\"\nkann nicht zum Lesen ge\xF6" "ffnet werden.");
 }
 
-TEST_F(TerminImportTest, ExportWritesTheSelectedRowsInWorkingListOrder)
-{
-    const std::string target = folder.Path("export.lst");
-    std::string written;
-    RunPage({TerminOf("24.12.2021 18:00:00;1;1;Weihnachten"), TerminOf("01.05.2022;0;0;Mai"),
-             TerminOf("03.03.2022 12:00:00;1;2;Feier")},
-            {[&] {
-                 CIndexArray reverse{2, 0};
-                 m_page->WriteListFile(reverse, target);
-                 written = Content(target);
-             },
-             [&] { CloseSheet(PSBTN_CANCEL); }});
-    EXPECT_EQ(written, Final()[0].FormatText() + "\r\n" + Final()[2].FormatText() + "\r\n");
-}
-
 TEST_F(TerminImportTest, AReadOnlyTargetIsReportedAndLeftAsItWas)
 {
     const std::string target = folder.File("schreibgeschuetzt.lst", "alt\r\n");
@@ -218,22 +203,32 @@ TEST_F(TerminImportTest, AReadOnlyTargetIsReportedAndLeftAsItWas)
     EXPECT_EQ(Content(target), "alt\r\n");
 }
 
-TEST_F(TerminImportTest, TheExportButtonRunsTheSaveDialogAndRemembersItsFolder)
+TEST_F(TerminImportTest, ExportedThroughTheSaveDialogAndImportedBackTheRowsAppearTwice)
 {
     const std::string target = folder.Path("ausgewaehlt.lst");
     HWND saveDialog = nullptr;
-    RunPage({TerminOf("01.05.2022;0;0;Mai")},
-            {[&] { SelectRows(PageList(), {0}); },
+    std::string exported;
+    Texts rows;
+    RunPage({TerminOf("01.05.2022;0;0;Mai"), TerminOf("24.12.2021 18:00:00;1;1;Weihnachten")},
+            {[&] { SelectRows(PageList(), {0, 1}); },
              [&] { Press(PageButton(IDC_EXPORT)); },
              [&] {
                  saveDialog = OwnedDialog(Sheet());
-                 // The file name field of the system's dialog, then its default button.
+                 // The file name field of the system's dialog (either generation), then OK.
                  SetDlgItemTextA(saveDialog, 0x47C, target.c_str());
                  SetDlgItemTextA(saveDialog, 0x480, target.c_str());
                  PostMessageA(saveDialog, WM_COMMAND, IDOK, 0);
              },
+             [&] {
+                 exported = Content(target);
+                 m_page->ReadListFile(target);
+             },
+             [&] { SelectRows(GetDlgItem(ImportDialog(), IDC_LIST), {0, 1}); },
+             [&] { Press(GetDlgItem(ImportDialog(), IDOK)); },
+             [&] { rows = ColumnTexts(PageList(), 2); },
              [&] { CloseSheet(PSBTN_CANCEL); }});
     ASSERT_NE(saveDialog, nullptr);
-    EXPECT_EQ(Content(target), Final()[0].FormatText() + "\r\n");
+    EXPECT_EQ(exported, Final()[0].FormatText() + "\r\n" + Final()[1].FormatText() + "\r\n");
+    EXPECT_EQ(rows, (Texts{"bis zum Weihnachten", "bis zum Weihnachten", "bis Mai", "bis Mai"}));
     EXPECT_EQ(FolderValue("ExportPath"), folder.Folder());
 }
