@@ -15,11 +15,11 @@ BOOL CSizingDialog::OnInitDialog()
 void CSizingDialog::InitLayout()
 {
     RECT window{};
-    GetWindowRect(m_hWnd, &window);
+    ::GetWindowRect(m_hWnd, &window);
     m_nMinWidth = window.right - window.left;
     m_nMinHeight = window.bottom - window.top;
     RECT client{};
-    GetClientRect(m_hWnd, &client);
+    ::GetClientRect(m_hWnd, &client);
     m_nInitialClientWidth = client.right;
     m_nInitialClientHeight = client.bottom;
 }
@@ -27,7 +27,7 @@ void CSizingDialog::InitLayout()
 void CSizingDialog::Relayout()
 {
     RECT client{};
-    GetClientRect(m_hWnd, &client);
+    ::GetClientRect(m_hWnd, &client);
     Layout(client.right, client.bottom);
 }
 
@@ -35,7 +35,7 @@ void CSizingDialog::Layout(int width, int height)
 {
     m_nLayoutWidth = std::max(width, m_nInitialClientWidth);
     m_nLayoutHeight = std::max(height, m_nInitialClientHeight);
-    InvalidateRect(m_hWnd, nullptr, TRUE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CSizingDialog::KeepMinimumSize(WPARAM edge, RECT& rect) const
@@ -57,9 +57,12 @@ void CSizingDialog::KeepMinimumSize(WPARAM edge, RECT& rect) const
 LRESULT CSizingDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_SIZE:
+    case WM_SIZE: {
+        // The dialog manager first, then the controls follow the new size.
+        const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
         Layout(LOWORD(lParam), HIWORD(lParam));
-        break;
+        return result;
+    }
     case WM_SIZING:
         KeepMinimumSize(wParam, *reinterpret_cast<RECT*>(lParam));
         return TRUE;
@@ -70,11 +73,11 @@ LRESULT CSizingDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 CAccelDialog::CAccelDialog(UINT iconId, UINT acceleratorId, UINT templateId, HWND parent)
     : CSizingDialog(templateId, parent)
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     if (iconId)
-        m_hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
+        m_hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(iconId));
     if (acceleratorId)
-        m_hAccelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(acceleratorId));
+        m_hAccelerators = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(acceleratorId));
 }
 
 BOOL CAccelDialog::OnInitDialog()
@@ -87,7 +90,7 @@ BOOL CAccelDialog::OnInitDialog()
 
 bool CAccelDialog::PreTranslateMessage(MSG* msg)
 {
-    if (m_hAccelerators && m_hWnd && TranslateAcceleratorA(m_hWnd, m_hAccelerators, msg))
+    if (m_hAccelerators && m_hWnd && ::TranslateAcceleratorA(m_hWnd, m_hAccelerators, msg))
         return true;
     return CSizingDialog::PreTranslateMessage(msg);
 }

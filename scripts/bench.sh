@@ -2,7 +2,9 @@
 # Builds the Win32 flavour and runs the benchmarks under Wine. They print ratios against a
 # minimal reference measured in the same run, not absolute times: the per-paint cost of the
 # display model against a plain BitBlt, and the idle CPU share of the installed Zielmark.exe
-# against a window that only copies a finished bitmap on the same 120 ms rhythm.
+# against a window that only copies a finished bitmap on the same 120 ms rhythm; and for 10,000
+# appointments the list file's export and import against a plain copy of its bytes, and the
+# appointment list's fill and sort times.
 # BENCH_ITERATIONS (default 4000) and BENCH_SECONDS (default 15) tune the two runs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -23,6 +25,9 @@ export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
 
 echo "== per-paint cost: display model against a plain BitBlt =="
 wine "$win32/tests/bench/paint_bench.exe" "${BENCH_ITERATIONS:-4000}"
+
+echo "== 10,000 appointments: list file and appointment list =="
+wine "$win32/tests/bench/termine_bench.exe"
 
 echo "== idle CPU share: Zielmark.exe against the reference window =="
 wine "$win32/tests/bench/idle_bench.exe" \

@@ -4,6 +4,8 @@
 #include "res/resource.h"
 #include "sheet/SheetServices.h"
 
+#include <algorithm>
+
 namespace {
 
 SYSTEMTIME ToSystemTime(const CDateTime& value)
@@ -79,7 +81,7 @@ void CTerminDlg::OnOK()
     target.SetDateTime(m_date.wYear, m_date.wMonth, m_date.wDay, m_time.wHour, m_time.wMinute, m_time.wSecond);
     m_termin.m_dtTarget = target;
     m_termin.m_bYearly = m_bYearly;
-    m_termin.m_nPreposition = m_cbPreposition.GetCurSel();
+    m_termin.m_nPreposition = std::max(0, m_cbPreposition.GetCurSel());
     m_termin.m_strDescription = description;
     CAccelDialog::OnOK();
 }

@@ -2,9 +2,13 @@
 #include "sheet/TerminListCtrl.h"
 
 #include "core/CoreHost.h"
+#include "platform/ResourceText.h"
 #include "res/resource.h"
 
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -56,12 +60,22 @@ CTerminListCtrl::CTerminListCtrl()
     m_bReleaseItemData = false;
 }
 
+int CTerminListCtrl::WidthFor(int pixels, const std::string& widest) const
+{
+    // Never narrower than its widest text needs in the list's font, with the cell's margins.
+    constexpr int kCellMargins = 14;
+    const int needed = static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(widest.c_str())));
+    return std::max(ScaleToWindow(m_hWnd, pixels), needed + kCellMargins);
+}
+
 void CTerminListCtrl::InitList(CTerminList* list)
 {
     m_pTermine = list;
     m_strDateFormat = CoreHost().LoadText(IDS_DUE_DATE_FORMAT);
-    InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, ScaleToWindow(m_hWnd, kWidthTermin), 0);
-    InsertColumnById(1, IDS_COLUMN_YEARLY, LVCFMT_CENTER, ScaleToWindow(m_hWnd, kWidthYearly), 1);
+    const std::string widestDate = CDateTime(2000, 12, 28, 20, 58, 58).Format(m_strDateFormat.c_str());
+    InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, WidthFor(kWidthTermin, widestDate), 0);
+    InsertColumnById(1, IDS_COLUMN_YEARLY, LVCFMT_CENTER,
+                     WidthFor(kWidthYearly, LoadResourceText(IDS_COLUMN_YEARLY)), 1);
     InsertColumnById(2, IDS_COLUMN_DESCRIPTION, LVCFMT_LEFT, ScaleToWindow(m_hWnd, kWidthDescription), 2);
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetSortColumn(0, false);
@@ -73,10 +87,19 @@ bool CTerminListCtrl::Refill()
     SendMessage(WM_SETREDRAW, FALSE);
     DeleteAllItems();
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+    // The rows go in already in the order the present column and direction give (ties in list
+    // order), which spares the control a sort of rows it would first have to read back.
+    std::vector<LPARAM> order(count);
     for (size_t position = 0; position < count; ++position)
-        InsertItemData(static_cast<LPARAM>(position));
-    Sort();
+        order[position] = static_cast<LPARAM>(position);
+    const int column = GetSortColumn();
+    const bool descending = IsDescending();
+    std::stable_sort(order.begin(), order.end(), [this, column, descending](LPARAM a, LPARAM b) {
+        return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
+    });
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+    for (const LPARAM position : order)
+        InsertItemData(position);
     SendMessage(WM_SETREDRAW, TRUE);
     Invalidate();
     return true;

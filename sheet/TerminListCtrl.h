@@ -28,6 +28,8 @@ protected:
 private:
     static constexpr int kColumns = 3;
     int CompareColumn(const CTermin& a, const CTermin& b, int column) const;
+    // `pixels` at 96 dots per inch, scaled to the screen.
+    int WidthFor(int pixels, const std::string& widest) const;
 
     CTerminList* m_pTermine = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"

@@ -1,0 +1,201 @@
+// 10,000 appointments: export and import of a list file against a plain copy of its bytes, and
+// how long the appointment list takes to fill and to sort by each column.
+#include "BenchSupport.h"
+
+#include "app/Win32CoreHost.h"
+#include "platform/Dialog.h"
+#include "res/resource.h"
+#include "sheet/ListFileIo.h"
+#include "sheet/TerminListCtrl.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kAppointments = 10000;
+constexpr int kRuns = 5;
+
+template <typename Step>
+double Median(Step step)
+{
+    std::vector<double> samples;
+    for (int run = 0; run < kRuns; ++run) {
+        const double start = QpcSeconds();
+        step();
+        samples.push_back(QpcSeconds() - start);
+    }
+    return Summarize(samples).median;
+}
+
+// Dates over thirty years, a third of them on the same day, descriptions with many ties.
+CTerminList ManyTermine()
+{
+    CTerminList list;
+    for (int i = 0; i < kAppointments; ++i) {
+        const bool sameDay = i % 3 == 0;
+        const CDateTime target(2000 + (i * 7) % 30, 1 + (i * 5) % 12, 1 + (i * 11) % 28,
+                               sameDay ? 0 : (i * 13) % 24, sameDay ? 0 : (i * 17) % 60, 0);
+        list.Add(CTermin(target, i % 2 == 0, i % 7, "Termin " + std::to_string((i * 37) % 500)));
+    }
+    return list;
+}
+
+// The bytes of `from` into `to`, read and written in 64 KiB pieces: the floor for any file work.
+void CopyBytes(const std::string& from, const std::string& to)
+{
+    CFileHandle in(CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    CFileHandle out(CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    std::vector<char> buffer(64 * 1024);
+    DWORD read = 0, written = 0;
+    while (ReadFile(in.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) && read > 0)
+        WriteFile(out.Get(), buffer.data(), read, &written, nullptr);
+    FlushFileBuffers(out.Get());
+}
+
+class CListHost : public CDialog {
+public:
+    CListHost() : CDialog(IDD_TERMIN_IMPORT) {}
+    ~CListHost() override { ::DestroyWindow(m_hWnd); }
+    CTerminListCtrl list;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        list.AttachDlgItem(IDC_LIST, m_hWnd);
+        return TRUE;
+    }
+};
+
+// A list view as comctl32 makes it, filled and sorted by item data with the plainest comparison.
+class CListRef {
+public:
+    explicit CListRef(HWND parent)
+        : m_list(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 300, 300, parent, nullptr,
+                                 nullptr, nullptr))
+    {
+        LVCOLUMNA column{};
+        column.mask = LVCF_WIDTH;
+        column.cx = 100;
+        SendMessageA(m_list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    }
+    void Fill(int rows)
+    {
+        SendMessageA(m_list, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(m_list, LVM_DELETEALLITEMS, 0, 0);
+        for (int row = 0; row < rows; ++row) {
+            LVITEMA item{};
+            item.mask = LVIF_TEXT | LVIF_PARAM;
+            item.iItem = row;
+            item.pszText = LPSTR_TEXTCALLBACKA;
+            item.lParam = (row * 7919) % rows;
+            SendMessageA(m_list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
+    }
+    HWND Handle() const { return m_list; }
+    void Sort()
+    {
+        m_descending = !m_descending;
+        SendMessageA(m_list, LVM_SORTITEMS, m_descending, reinterpret_cast<LPARAM>(Compare));
+    }
+
+private:
+    static int CALLBACK Compare(LPARAM a, LPARAM b, LPARAM descending)
+    {
+        const int order = a < b ? -1 : a > b ? 1 : 0;
+        return descending ? -order : order;
+    }
+    HWND m_list;
+    bool m_descending = false;
+};
+
+}  // namespace
+
+int main()
+{
+    CWin32CoreHost host;
+    const CCoreHostScope hostScope(&host);
+    CTerminList termine = ManyTermine();
+    CIndexArray all;
+    for (int i = 0; i < kAppointments; ++i)
+        all.Add(i);
+
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof(temp), temp);
+    const std::string file = std::string(temp) + "zm_bench_termine.lst";
+    const std::string copy = std::string(temp) + "zm_bench_copy.lst";
+
+    bool failed = false;
+    const double exportTime = Median([&] { failed |= WriteListFile(file, termine, all) != ListFileStatus::Ok; });
+    const double importTime = Median([&] {
+        CTerminList read;
+        bool invalid = false;
+        failed |= ReadListFile(file, read, invalid) != ListFileStatus::Ok || read.GetSize() != termine.GetSize();
+    });
+    const double copyTime = Median([&] { CopyBytes(file, copy); });
+    DeleteFileA(file.c_str());
+    DeleteFileA(copy.c_str());
+    if (failed) {
+        std::fprintf(stderr, "termine: the list file could not be written or read back\n");
+        return 1;
+    }
+    std::printf("list file of %d appointments:\n", kAppointments);
+    std::printf("  export %.1f ms, import %.1f ms, plain copy of its bytes %.1f ms\n", exportTime * 1e3,
+                importTime * 1e3, copyTime * 1e3);
+    std::printf("  export / copy %.1f, import / copy %.1f\n", exportTime / copyTime, importTime / copyTime);
+
+    CListHost dialog;
+    if (!dialog.Create(nullptr)) {
+        std::fprintf(stderr, "termine: the list dialog could not be created\n");
+        return 1;
+    }
+    dialog.list.InitList(&termine);
+    const double fill = Median([&] { dialog.list.Refill(); });
+    // The same number of rows in a plain list view of the same dialog, without our subclass and
+    // texts: what the control itself costs here.
+    CListRef reference(dialog.GetSafeHwnd());
+    const double referenceFill = Median([&] { reference.Fill(kAppointments); });
+    const double referenceSort = Median([&] { reference.Sort(); });
+
+    std::printf("appointment list with %d rows (reference: a plain list view of as many rows):\n",
+                dialog.list.GetItemCount());
+    std::printf("  fill, sorted by date: %.0f ms; plain list fill %.0f ms; ratio %.2f\n", fill * 1e3,
+                referenceFill * 1e3, fill / referenceFill);
+    const char* const names[] = {"Termin", "jaehrl.", "Beschreibung"};
+    for (int column = 0; column < 3; ++column) {
+        const double ascending = Median([&] {
+            dialog.list.SetSortColumn((column + 1) % 3, false);
+            dialog.list.Sort(column);
+        });
+        const double reversed = Median([&] {
+            dialog.list.SetSortColumn(column, false);
+            dialog.list.Sort(-1);
+            dialog.list.SetSortColumn(column, true);
+            dialog.list.Sort(-1);
+        }) / 2;
+        std::printf("  sort by column %d \"%s\": %.0f ms, reversed %.0f ms; plain list sort %.0f ms; ratio %.2f\n",
+                    column, names[column], ascending * 1e3, reversed * 1e3, referenceSort * 1e3,
+                    ascending / referenceSort);
+    }
+    // What every message to a bound control pays for its subclass (comctl32 finds the chain
+    // through a window property).
+    const HWND bound = dialog.list.GetSafeHwnd();
+    const HWND plain = reference.Handle();
+    const double boundMessages = Median([&] {
+        for (int i = 0; i < kAppointments; ++i)
+            SendMessageA(bound, LVM_GETITEMCOUNT, 0, 0);
+    });
+    const double plainMessages = Median([&] {
+        for (int i = 0; i < kAppointments; ++i)
+            SendMessageA(plain, LVM_GETITEMCOUNT, 0, 0);
+    });
+    std::printf("  one message to the bound list %.1f us, to the plain one %.1f us\n",
+                boundMessages * 1e6 / kAppointments, plainMessages * 1e6 / kAppointments);
+    return 0;
+}

@@ -1,0 +1,210 @@
+// The dialog bases and the sortable list on real windows: sort column and direction, callback
+// texts cut to the caller's buffer, item data refused and released, and the minimum size of a
+// sizing dialog from every edge.
+#include "TermineGuiSupport.h"
+
+#include "res/resource.h"
+#include "sheet/TerminImportDlg.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+using orv::Windows::CSortListCtrl;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// A list of numbers: only non-negative ones are accepted, released ones are recorded.
+class CNumberList : public CSortListCtrl {
+public:
+    std::vector<LPARAM> released;
+
+protected:
+    int CompareItems(LPARAM a, LPARAM b, int) override { return a < b ? -1 : a > b ? 1 : 0; }
+    std::string GetCellText(LPARAM data, int column) override
+    {
+        return std::to_string(data) + "/" + std::to_string(column);
+    }
+    bool AcceptItemData(LPARAM data) override { return data >= 0; }
+    void FreeItemData(LPARAM data) override { released.push_back(data); }
+};
+
+// The import dialog's template as a plain modeless dialog whose list the test reaches.
+class CListHostDlg : public CDialog {
+public:
+    // Create once the object is complete, so the derived OnInitDialog runs.
+    explicit CListHostDlg(HWND owner) : CDialog(IDD_TERMIN_IMPORT, owner) {}
+    ~CListHostDlg() override { ::DestroyWindow(m_hWnd); }
+    HWND List() const { return GetDlgItem(IDC_LIST); }
+};
+
+class CTerminListHost : public CListHostDlg {
+public:
+    using CListHostDlg::CListHostDlg;
+    CTerminListCtrl list;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        list.AttachDlgItem(IDC_LIST, m_hWnd);
+        return TRUE;
+    }
+};
+
+class CNumberListHost : public CListHostDlg {
+public:
+    using CListHostDlg::CListHostDlg;
+    CNumberList list;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        list.AttachDlgItem(IDC_LIST, m_hWnd);
+        list.InsertColumn(0, "Zahl", LVCFMT_LEFT, 80);
+        return TRUE;
+    }
+};
+
+// The import dialog run modeless, so its window can be pushed around.
+class CImportDlgProbe : public CTerminImportDlg {
+public:
+    explicit CImportDlgProbe(HWND owner) : CTerminImportDlg(owner) { Create(owner); }
+    ~CImportDlgProbe() override { ::DestroyWindow(m_hWnd); }
+};
+
+}  // namespace
+
+class SortListCtrlTest : public TermineGuiTest {
+protected:
+    void Fill(CTerminListHost& host)
+    {
+        for (const char* text : {"01.01.2022;1;1;Weihnachten", "01.01.2021;0;0;Mai", "01.01.2023;1;2;Abend"})
+            termine.Add(TerminOf(text));
+        host.list.InitList(&termine);
+        host.list.Refill();
+    }
+    CTerminList termine;
+};
+
+TEST_F(SortListCtrlTest, SortColumnIsClampedAndKeptUntilAnotherColumnIsChosen)
+{
+    CTerminListHost host(mainWindow.Handle());
+    ASSERT_TRUE(host.Create(mainWindow.Handle()));
+    Fill(host);
+    host.list.SetSortColumn(7, true);
+    EXPECT_EQ(host.list.GetSortColumn(), 2);
+    EXPECT_TRUE(host.list.IsDescending());
+    host.list.SetSortColumn(-3, false);
+    EXPECT_EQ(host.list.GetSortColumn(), 0);
+
+    host.list.SetSortColumn(2, true);
+    host.list.Sort(-1);
+    EXPECT_EQ(host.list.GetSortColumn(), 2);
+    EXPECT_TRUE(host.list.IsDescending());
+    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis zum Weihnachten", "bis Mai", "bis zur Abend"}));
+
+    host.list.Sort(0);
+    EXPECT_FALSE(host.list.IsDescending());
+    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis Mai", "bis zum Weihnachten", "bis zur Abend"}));
+
+    ClickHeading(host.List(), 0);
+    EXPECT_TRUE(host.list.IsDescending());
+    ClickHeading(host.List(), 1);
+    EXPECT_EQ(host.list.GetSortColumn(), 1);
+    EXPECT_FALSE(host.list.IsDescending());
+}
+
+TEST_F(SortListCtrlTest, ACellTextLongerThanTheBufferIsCutNeverWrittenPast)
+{
+    CTerminListHost host(mainWindow.Handle());
+    ASSERT_TRUE(host.Create(mainWindow.Handle()));
+    Fill(host);
+    char buffer[16];
+    memset(buffer, '#', sizeof(buffer));
+    LVITEMA item{};
+    item.iSubItem = 2;
+    item.pszText = buffer;
+    item.cchTextMax = 6;
+    SendMessageA(host.List(), LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::string(item.pszText), "bis M");
+    EXPECT_EQ(std::string(buffer + 6, 10), std::string(10, '#'));
+}
+
+TEST_F(SortListCtrlTest, RefusedItemDataIsNotInsertedAndDeletedRowsReleaseTheirs)
+{
+    CNumberListHost host(mainWindow.Handle());
+    ASSERT_TRUE(host.Create(mainWindow.Handle()));
+    EXPECT_EQ(host.list.InsertItemData(-5), -1);
+    EXPECT_EQ(host.list.InsertItemData(30), 0);
+    EXPECT_EQ(host.list.InsertItemData(10), 1);
+    EXPECT_EQ(host.list.InsertItemData(20, 0), 0);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"20/0", "30/0", "10/0"}));
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"10/0", "20/0", "30/0"}));
+    SendMessageA(host.List(), LVM_DELETEITEM, 1, 0);
+    EXPECT_EQ(host.list.released, (std::vector<LPARAM>{20}));
+    host.list.DeleteAllItems();
+    std::sort(host.list.released.begin() + 1, host.list.released.end());
+    EXPECT_EQ(host.list.released, (std::vector<LPARAM>{20, 10, 30}));
+}
+
+TEST_F(SortListCtrlTest, ASizingDialogKeepsItsSizeFromEveryEdgeAndCorner)
+{
+    CImportDlgProbe dialog(mainWindow.Handle());
+    RECT start{};
+    GetWindowRect(dialog.GetSafeHwnd(), &start);
+    const SIZE minimum = dialog.GetMinimumSize();
+    ASSERT_EQ(minimum.cx, start.right - start.left);
+    ASSERT_EQ(minimum.cy, start.bottom - start.top);
+
+    struct Drag {
+        int edge;
+        RECT expected;  // from a 10 x 10 rectangle at (500, 500)-(510, 510)
+    };
+    const LONG w = minimum.cx, h = minimum.cy;
+    const Drag drags[] = {
+        {WMSZ_LEFT, {510 - w, 500, 510, 510}},
+        {WMSZ_RIGHT, {500, 500, 500 + w, 510}},
+        {WMSZ_TOP, {500, 510 - h, 510, 510}},
+        {WMSZ_BOTTOM, {500, 500, 510, 500 + h}},
+        {WMSZ_TOPLEFT, {510 - w, 510 - h, 510, 510}},
+        {WMSZ_TOPRIGHT, {500, 510 - h, 500 + w, 510}},
+        {WMSZ_BOTTOMLEFT, {510 - w, 500, 510, 500 + h}},
+        {WMSZ_BOTTOMRIGHT, {500, 500, 500 + w, 500 + h}},
+    };
+    for (const Drag& drag : drags) {
+        RECT rect{500, 500, 510, 510};
+        EXPECT_TRUE(SendMessageA(dialog.GetSafeHwnd(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&rect)));
+        EXPECT_TRUE(EqualRect(&rect, &drag.expected)) << "edge " << drag.edge << ": " << rect.left << ","
+                                                      << rect.top << "-" << rect.right << "," << rect.bottom;
+    }
+    RECT large{100, 100, 100 + w + 50, 100 + h + 50};
+    const RECT unchanged = large;
+    SendMessageA(dialog.GetSafeHwnd(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
+    EXPECT_TRUE(EqualRect(&large, &unchanged));
+}
+
+TEST_F(SortListCtrlTest, TheImportDialogsListGrowsWithItAndItsButtonsFollowTheCorner)
+{
+    CImportDlgProbe dialog(mainWindow.Handle());
+    const HWND window = dialog.GetSafeHwnd();
+    auto rectOf = [window](int id) {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(window, id), &rect);
+        return rect;
+    };
+    const RECT listBefore = rectOf(IDC_LIST);
+    const RECT okBefore = rectOf(IDOK);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + 80, frame.bottom - frame.top + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    const RECT listAfter = rectOf(IDC_LIST);
+    const RECT okAfter = rectOf(IDOK);
+    EXPECT_EQ(listAfter.right - listAfter.left, listBefore.right - listBefore.left + 80);
+    EXPECT_EQ(listAfter.bottom - listAfter.top, listBefore.bottom - listBefore.top + 60);
+    EXPECT_EQ(okAfter.left, okBefore.left + 80);
+    EXPECT_EQ(okAfter.top, okBefore.top + 60);
+    EXPECT_EQ(okAfter.right - okAfter.left, okBefore.right - okBefore.left);
+}
