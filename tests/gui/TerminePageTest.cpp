@@ -165,3 +165,22 @@ TEST_F(TerminePageTest, FoldersAreReadWhenThePageOpensAndWrittenWhenItCloses)
     EXPECT_EQ(importFolder, "C:\\Import\\");
     EXPECT_EQ(FolderValue("ExportPath"), "C:\\Export\\");
 }
+
+TEST_F(TerminePageTest, MarkModifiedSwitchesTheApplyButtonAndFalseGivesTheListTheFocus)
+{
+    bool applyOn = false, applyOff = true;
+    HWND focusOff = nullptr, list = nullptr;
+    RunPage(Sample(), {[&] {
+                           list = PageList();
+                           m_page->MarkModified(true);
+                           applyOn = ApplyEnabled();
+                           SetFocus(PageButton(IDC_NEW));
+                           m_page->MarkModified(false);
+                           applyOff = ApplyEnabled();
+                           focusOff = GetFocus();
+                       },
+                       [&] { CloseSheet(PSBTN_CANCEL); }});
+    EXPECT_TRUE(applyOn);
+    EXPECT_FALSE(applyOff);
+    EXPECT_EQ(focusOff, list);
+}
