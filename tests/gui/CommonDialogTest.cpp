@@ -8,29 +8,6 @@
 
 namespace {
 
-struct FoundDialog {
-    HWND owner;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchOwned(HWND window, LPARAM param)
-{
-    auto* state = reinterpret_cast<FoundDialog*>(param);
-    if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetWindow(window, GW_OWNER) == state->owner) {
-        state->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The visible system dialog of this thread owned by `owner`, or null.
-HWND OwnedDialog(HWND owner)
-{
-    FoundDialog state{owner};
-    EnumThreadWindows(GetCurrentThreadId(), MatchOwned, reinterpret_cast<LPARAM>(&state));
-    return state.found;
-}
-
 // Polls for the dialog from inside its own modal loop, then cancels it.
 void CancelWhenShown(HWND owner, HWND& seen, HWND& ownerDuringRun, orv::Windows::WinApp& app, int tries = 60)
 {

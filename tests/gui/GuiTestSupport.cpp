@@ -40,6 +40,21 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
     return TRUE;
 }
 
+struct OwnedSearch {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM param)
+{
+    auto* state = reinterpret_cast<OwnedSearch*>(param);
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetWindow(window, GW_OWNER) == state->owner) {
+        state->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK CollectCount(HWND, LPARAM param)
 {
     ++*reinterpret_cast<size_t*>(param);
@@ -71,6 +86,13 @@ HWND FindDialog(const std::string& title)
 {
     FindState state{title};
     EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+HWND OwnedDialog(HWND owner)
+{
+    OwnedSearch state{owner};
+    EnumThreadWindows(GetCurrentThreadId(), MatchOwned, reinterpret_cast<LPARAM>(&state));
     return state.found;
 }
 

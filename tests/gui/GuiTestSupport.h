@@ -15,6 +15,8 @@ void AfterDelay(UINT delayMs, std::function<void()> action);
 
 // The visible, enabled top-level dialog of this thread with this title, or null.
 HWND FindDialog(const std::string& title);
+// The visible top-level dialog of this thread owned by `owner`, or null.
+HWND OwnedDialog(HWND owner);
 std::vector<HWND> ChildWindows(HWND parent);
 std::string TextOf(HWND window);
 std::string ClassOf(HWND window);

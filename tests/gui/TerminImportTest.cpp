@@ -57,26 +57,6 @@ std::string Content(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The top-level dialog of this thread owned by `owner`, or null.
-HWND OwnedDialog(HWND owner)
-{
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner && ClassOf(window) == "#32770") {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 }  // namespace
 
