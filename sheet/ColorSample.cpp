@@ -30,34 +30,14 @@ void CColorSample::SetText(const std::string& text)
     Invalidate();
 }
 
-LRESULT CColorSample::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+void CColorSample::Paint(HDC dc, const RECT& client, bool enabled)
 {
-    switch (msg) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ENABLE: {
-        const LRESULT result = Default(msg, wParam, lParam);
-        Invalidate();
-        return result;
-    }
-    }
-    return CStatic::WindowProc(msg, wParam, lParam);
-}
-
-void CColorSample::Paint()
-{
-    const CPaintDC paint(m_hWnd);
-    const HDC dc = paint.Get();
     const LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
-    const bool enabled = !(style & WS_DISABLED);
     const ColorRef back = enabled && !IsNoColor(m_backColor) ? m_backColor : GetSysColor(COLOR_BTNFACE);
     ColorRef text = GetSysColor(COLOR_GRAYTEXT);
     if (enabled)
         text = IsNoColor(m_textColor) ? GetSysColor(COLOR_WINDOWTEXT) : m_textColor;
 
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
     display::FillSolid(dc, client, back);
 
     const auto font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(m_hWnd), WM_GETFONT, 0, 0));

@@ -2,12 +2,12 @@
 // remaining-time text on the display page.
 #pragma once
 
-#include "platform/Controls.h"
+#include "sheet/SelfPaintedStatic.h"
 #include "sheet/NoColor.h"
 
 #include <string>
 
-class CColorSample : public CStatic {
+class CColorSample : public CSelfPaintedStatic {
 public:
     // Each returns the previous colour and redraws; kNoColor stands for the system colour.
     ColorRef SetBackColor(ColorRef color);
@@ -17,10 +17,9 @@ public:
     void SetText(const std::string& text);
 
 protected:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client, bool enabled) override;
 
 private:
-    void Paint();
 
     ColorRef m_backColor = kNoColor;
     ColorRef m_textColor = kNoColor;

@@ -27,29 +27,11 @@ void CFadingSample::SetColors(ColorRef start, ColorRef end)
         Invalidate();
 }
 
-LRESULT CFadingSample::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+void CFadingSample::Paint(HDC dc, const RECT& client, bool enabled)
 {
-    switch (msg) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ENABLE: {
-        const LRESULT result = Default(msg, wParam, lParam);
-        Invalidate();
-        return result;
-    }
-    }
-    return CStatic::WindowProc(msg, wParam, lParam);
-}
-
-void CFadingSample::Paint()
-{
-    const CPaintDC paint(m_hWnd);
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_DISABLED) {
-        display::FillSolid(paint.Get(), client, GetSysColor(COLOR_BTNFACE));
+    if (!enabled) {
+        display::FillSolid(dc, client, GetSysColor(COLOR_BTNFACE));
         return;
     }
-    display::PaintGradient(paint.Get(), client, m_fader);
+    display::PaintGradient(dc, client, m_fader);
 }

@@ -1,10 +1,10 @@
 // A static control that shows the fading gradient from the start to the end colour.
 #pragma once
 
-#include "platform/Controls.h"
+#include "sheet/SelfPaintedStatic.h"
 #include "settings/ColorFader.h"
 
-class CFadingSample : public CStatic {
+class CFadingSample : public CSelfPaintedStatic {
 public:
     // Each forwards to the fader and redraws.
     ColorRef SetStartColor(ColorRef color);
@@ -13,10 +13,9 @@ public:
     const CColorFader& Fader() const { return m_fader; }
 
 protected:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client, bool enabled) override;
 
 private:
-    void Paint();
 
     CColorFader m_fader;
 };

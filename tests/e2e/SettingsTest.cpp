@@ -351,3 +351,30 @@ TEST_F(ZielmarkTest, TwoHundredSheetRunsWithEditsLeakNothingAndLoseNoAppointment
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST_F(ZielmarkTest, AskingForTheSheetOrInfoAgainBringsTheOpenOneToTheFront)
+{
+    HWND timer = Start();
+    ASSERT_NE(timer, nullptr);
+    HWND sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+    // What a double-click on the tray icon does while the sheet is open: the command is posted.
+    PostMessageA(timer, WM_COMMAND, 40005, 0);
+    PostMessageA(timer, WM_COMMAND, 57664, 0);
+    Sleep(500);
+    EXPECT_EQ(Run().FindWindowsOf("#32770", timer).size(), 1u);
+    EXPECT_EQ(GetForegroundWindow(), sheet);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Closed(sheet));
+    // A close asked for while a dialog is open closes the dialog, then the program.
+    sheet = OpenSheet(Run(), timer);
+    ASSERT_NE(sheet, nullptr);
+    PostMessageA(timer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Run().WaitForExit(5000));
+}
+
+}  // namespace
+}  // namespace e2e
