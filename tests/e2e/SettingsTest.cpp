@@ -227,11 +227,6 @@ TEST_F(ZielmarkTest, F1OnEachPageAsksForThatPagesHelp)
     EXPECT_TRUE(CloseByMessage(timer));
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
 
 size_t ProcessHandles(DWORD processId)
 {
@@ -349,11 +344,6 @@ TEST_F(ZielmarkTest, TwoHundredSheetRunsWithEditsLeakNothingAndLoseNoAppointment
     EXPECT_EQ(AppRegistry::ValueNames("Termine").size(), added);
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
 
 TEST_F(ZielmarkTest, AskingForTheSheetOrInfoAgainBringsTheOpenOneToTheFront)
 {
