@@ -17,11 +17,7 @@ bool CColorButton::AttachDlgItem(int id, HWND dialog)
 
 ColorRef CColorButton::SetColor(ColorRef color)
 {
-    const ColorRef previous = m_color;
-    m_color = color;
-    if (m_hWnd)
-        Invalidate();
-    return previous;
+    return ReplaceColor(*this, m_color, color);
 }
 
 bool CColorButton::OnMessageReflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result)

@@ -6,20 +6,12 @@
 
 ColorRef CColorSample::SetBackColor(ColorRef color)
 {
-    const ColorRef previous = m_backColor;
-    m_backColor = color;
-    if (m_hWnd)
-        Invalidate();
-    return previous;
+    return ReplaceColor(*this, m_backColor, color);
 }
 
 ColorRef CColorSample::SetTextColor(ColorRef color)
 {
-    const ColorRef previous = m_textColor;
-    m_textColor = color;
-    if (m_hWnd)
-        Invalidate();
-    return previous;
+    return ReplaceColor(*this, m_textColor, color);
 }
 
 void CColorSample::SetText(const std::string& text)

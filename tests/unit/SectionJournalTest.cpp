@@ -6,24 +6,20 @@
 #include "MemoryProfile.h"
 #include "TestHost.h"
 
+#include "TerminTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-CTerminList ListOf(const Texts& lines)
+// A list as the program holds it before saving: changed.
+CTerminList ChangedListOf(const Texts& lines)
 {
-    CTerminList list;
-    for (const auto& line : lines) {
-        CTermin termin;
-        EXPECT_TRUE(termin.ParseText(line)) << line;
-        list.Add(termin);
-    }
-    list.Sort();
+    CTerminList list = ListOf(lines);
     list.m_bModified = 1;
     return list;
 }
+
 
 Texts TextsOf(const CTerminList& list)
 {
@@ -49,7 +45,7 @@ const Texts kNew{"01.01.2030;0;0;A", "03.01.2030;1;1;C neu", "06.01.2030;0;0;F"}
 CMemoryProfile StoreWithOldList()
 {
     CMemoryProfile profile;
-    CTerminList old = ListOf(kOld);
+    CTerminList old = ChangedListOf(kOld);
     EXPECT_TRUE(old.Save(profile));
     return profile;
 }
@@ -59,7 +55,7 @@ int ChangesOfOneSave()
 {
     CMemoryProfile profile = StoreWithOldList();
     const int before = profile.writes;
-    CTerminList list = ListOf(kNew);
+    CTerminList list = ChangedListOf(kNew);
     EXPECT_TRUE(list.Save(profile));
     return profile.writes - before;
 }
@@ -75,7 +71,7 @@ TEST(SectionJournal, SaveCutAfterEveryChangeLoadsTheOldOrTheNewListWhole)
     for (int cut = 0; cut <= changes; ++cut) {
         CMemoryProfile profile = StoreWithOldList();
         profile.writeLimit = profile.writes + cut;
-        CTerminList list = ListOf(kNew);
+        CTerminList list = ChangedListOf(kNew);
         EXPECT_EQ(list.Save(profile), cut == changes) << "cut after " << cut;
         profile.writeLimit = -1;
 
@@ -101,7 +97,7 @@ TEST(SectionJournal, RepairCutOffAgainIsFinishedAtTheNextLoad)
         for (int repairCut = 0; repairCut < 2 * static_cast<int>(kNew.size()) + 6; ++repairCut) {
             CMemoryProfile profile = StoreWithOldList();
             profile.writeLimit = profile.writes + cut;
-            CTerminList list = ListOf(kNew);
+            CTerminList list = ChangedListOf(kNew);
             list.Save(profile);
             profile.writeLimit = profile.writes + repairCut;
             CTerminList first;
@@ -118,7 +114,7 @@ TEST(SectionJournal, StoredLayoutIsUnchangedAndTheJournalGoes)
 {
     CTestHost host;
     CMemoryProfile profile = StoreWithOldList();
-    CTerminList list = ListOf(kNew);
+    CTerminList list = ChangedListOf(kNew);
     ASSERT_TRUE(list.Save(profile));
     Texts names;
     for (const auto& [name, section] : profile.sections)

@@ -6,25 +6,14 @@
 #include "MemoryProfile.h"
 #include "TestHost.h"
 
+#include "TerminTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-CTerminList ListOf(const Texts& lines)
-{
-    CTerminList list;
-    for (const auto& line : lines) {
-        CTermin termin;
-        EXPECT_TRUE(termin.ParseText(line)) << line;
-        list.Add(termin);
-    }
-    list.Sort();
-    return list;
-}
 
 Texts TextsOf(const CTerminList& list)
 {
