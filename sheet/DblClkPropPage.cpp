@@ -2,7 +2,7 @@
 #include "sheet/DblClkPropPage.h"
 
 #include "core/MenuText.h"
-#include "framework/MenuEx.h"
+#include "platform/MenuEx.h"
 #include "res/resource.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/TerminList.h"
-#include "framework/SizingDialog.h"
+#include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "sheet/InfoListCtrl.h"
 

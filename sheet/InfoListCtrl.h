@@ -3,7 +3,7 @@
 
 #include "core/DateTime.h"
 #include "core/TerminList.h"
-#include "framework/SortListCtrl.h"
+#include "platform/SortListCtrl.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // "Schema speichern": asks for the name under which the display settings are kept as a scheme.
 #pragma once
 
-#include "framework/SizingDialog.h"
+#include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 
 #include <string>

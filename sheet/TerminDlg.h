@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/Termin.h"
-#include "framework/SizingDialog.h"
+#include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "sheet/DescriptionEdit.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/TerminList.h"
-#include "framework/SizingDialog.h"
+#include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "platform/Resizer.h"
 #include "sheet/TerminListCtrl.h"

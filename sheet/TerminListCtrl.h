@@ -4,7 +4,7 @@
 
 #include "core/IndexArray.h"
 #include "core/TerminList.h"
-#include "framework/SortListCtrl.h"
+#include "platform/SortListCtrl.h"
 
 class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:

@@ -5,7 +5,7 @@
 #include "framework/PathParts.h"
 #include "platform/CommonDialogs.h"
 #include "res/resource.h"
-#include "sheet/ListFileIo.h"
+#include "framework/ListFileIo.h"
 #include "sheet/ListFileTexts.h"
 #include "sheet/SheetServices.h"
 #include "sheet/TerminImportDlg.h"

@@ -1,7 +1,7 @@
 // The timer window's notification-area icon, whose tooltip shows the whole days left.
 #pragma once
 
-#include "framework/TrayIcon.h"
+#include "platform/TrayIcon.h"
 
 #include <cstdint>
 #include <memory>

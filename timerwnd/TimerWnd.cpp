@@ -1,7 +1,7 @@
 // Timer window: creation order, options in the registry, paint step, closing, mouse and commands.
 #include "timerwnd/TimerWnd.h"
 
-#include "framework/MenuEx.h"
+#include "platform/MenuEx.h"
 #include "core/Profile.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"

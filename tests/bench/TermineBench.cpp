@@ -5,7 +5,7 @@
 #include "app/Win32CoreHost.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
-#include "sheet/ListFileIo.h"
+#include "framework/ListFileIo.h"
 #include "sheet/TerminListCtrl.h"
 
 #include <windows.h>

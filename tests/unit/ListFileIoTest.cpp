@@ -1,6 +1,6 @@
 // List files on disk: what cannot be opened, what fails half-way, and that a target is replaced
 // only by a complete file.
-#include "sheet/ListFileIo.h"
+#include "framework/ListFileIo.h"
 
 #include "app/Win32CoreHost.h"
 

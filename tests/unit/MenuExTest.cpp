@@ -1,5 +1,5 @@
 // Menu wrappers: owned menus are destroyed, borrowed ones survive, check marks by command.
-#include "framework/MenuEx.h"
+#include "platform/MenuEx.h"
 
 #include <gtest/gtest.h>
 

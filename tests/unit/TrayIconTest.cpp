@@ -1,5 +1,5 @@
 // Tray icon: the record handed to the shell, tooltip cutting, and what the shown flag allows.
-#include "framework/TrayIcon.h"
+#include "platform/TrayIcon.h"
 #include "timerwnd/TimerTrayIcon.h"
 
 #include "TestWindow.h"

@@ -1,5 +1,5 @@
 // Sortable list: comparison in the chosen direction, callback texts cut to the buffer.
-#include "framework/SortListCtrl.h"
+#include "platform/SortListCtrl.h"
 
 #include "platform/ResourceText.h"
 

@@ -1,5 +1,5 @@
 // Notification-area icon: add, tooltip, remove, through the shell's first record form.
-#include "framework/TrayIcon.h"
+#include "platform/TrayIcon.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Minimum size from any edge, the layout hook, and accelerators inside dialogs.
-#include "framework/SizingDialog.h"
+#include "platform/SizingDialog.h"
 
 #include <algorithm>
 

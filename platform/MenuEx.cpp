@@ -1,5 +1,5 @@
 // Owned and borrowed menu wrappers and check marks from truth values.
-#include "framework/MenuEx.h"
+#include "platform/MenuEx.h"
 
 namespace orv {
 

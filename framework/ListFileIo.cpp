@@ -1,5 +1,5 @@
 // List files through kernel file handles; conversions through the system's ANSI code page.
-#include "sheet/ListFileIo.h"
+#include "framework/ListFileIo.h"
 
 #include <vector>
 
