@@ -89,13 +89,16 @@ bool CSchemaMap::LoadNamed(const std::vector<std::string>& names)
         return true;
     if (!m_profile.OpenSection(kSection))
         return false;
-    // One record for all values, as stored schemes have always been read: a value with an
-    // empty type field takes the type read last.
-    CDisplaySet record;
+    // As stored schemes have always been read, a value with an empty type field takes the type
+    // read last. Nothing else carries over: a refused colour keeps the default, as in the
+    // display settings, never the colour of the scheme read before.
+    int32_t lastType = CDisplaySet().m_nDisplayType;
     for (const std::string& name : names) {
-        if (!record.Load(m_profile, name))
-            continue;
-        if (FindIgnoringCase(name) == m_schemes.end())
+        CDisplaySet record;
+        record.m_nDisplayType = lastType;
+        const bool loaded = record.Load(m_profile, name);
+        lastType = record.m_nDisplayType;
+        if (loaded && FindIgnoringCase(name) == m_schemes.end())
             m_schemes.emplace(name, record);
     }
     m_profile.CloseSection();

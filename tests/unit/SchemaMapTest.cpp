@@ -94,6 +94,27 @@ TEST(SchemaMapLoad, SkipsBrokenValuesAndKeepsTheFirstOfCaseTwins)
     EXPECT_FALSE(profile.IsOpen());
 }
 
+TEST(SchemaMapLoad, ColourAboveFFFFFFKeepsTheDefaultNotTheSchemeReadBefore)
+{
+    CMemoryProfile profile;
+    PutValue(profile, "Bunt", "0;0x00123456;0x00654321;0;0x00111111;0x00222222;8");
+    PutValue(profile, "Kaputt", "0;0x01000000;-1;0;4294967295;0xFFFFFFFF;9");
+
+    CSchemaMap map(profile);
+    ASSERT_TRUE(map.LoadNamed({"Bunt", "Kaputt"}));
+    ASSERT_NE(map.Find("Kaputt"), nullptr);
+    // The default colours (white, black, 0x00804000, 0x00FF0000); the other fields as stored.
+    EXPECT_EQ(map.Find("Kaputt")->FormatText(), "0;0x00FFFFFF;0x00000000;0;0x00804000;0x00FF0000;9");
+    EXPECT_EQ(map.Find("Bunt")->FormatText(), "0;0x00123456;0x00654321;0;0x00111111;0x00222222;8");
+
+    // A save writes the default colours for that scheme alone.
+    map.SetModified();
+    ASSERT_TRUE(map.SaveSchemes());
+    CSchemaMap readBack(profile);
+    ASSERT_TRUE(readBack.LoadNamed({"Kaputt", "Bunt"}));
+    EXPECT_EQ(readBack.Schemes(), map.Schemes());
+}
+
 TEST(SchemaMapLoad, NoNamesClearsWithoutOpeningAndUnopenableSectionFails)
 {
     CMemoryProfile profile;
