@@ -167,6 +167,13 @@ CDateTimeSpan CDateTime::operator-(const CDateTime& other) const
     return CDateTimeSpan(ToLinear(m_dt) - ToLinear(other.m_dt));
 }
 
+int CDateTime::Compare(const CDateTime& other) const
+{
+    const double left = ToLinear(m_dt);
+    const double right = ToLinear(other.m_dt);
+    return left < right ? -1 : left > right ? 1 : 0;
+}
+
 CDateTime CDateTime::operator+(const CDateTimeSpan& span) const
 {
     CDateTime result(FromLinear(ToLinear(m_dt) + span.m_span));

@@ -42,11 +42,14 @@ public:
 
     CDateTimeSpan operator-(const CDateTime& other) const;
     CDateTime operator+(const CDateTimeSpan& span) const;
-    bool operator<(const CDateTime& other) const { return m_dt < other.m_dt; }
-    bool operator<=(const CDateTime& other) const { return m_dt <= other.m_dt; }
-    bool operator>(const CDateTime& other) const { return m_dt > other.m_dt; }
-    bool operator==(const CDateTime& other) const { return m_dt == other.m_dt; }
-    bool operator!=(const CDateTime& other) const { return m_dt != other.m_dt; }
+    // Negative, zero or positive as this moment is earlier than, the same as or later than
+    // `other`. The raw numbers cannot be compared: below zero a later time of day is more negative.
+    int Compare(const CDateTime& other) const;
+    bool operator<(const CDateTime& other) const { return Compare(other) < 0; }
+    bool operator<=(const CDateTime& other) const { return Compare(other) <= 0; }
+    bool operator>(const CDateTime& other) const { return Compare(other) > 0; }
+    bool operator==(const CDateTime& other) const { return Compare(other) == 0; }
+    bool operator!=(const CDateTime& other) const { return Compare(other) != 0; }
 
     double m_dt = 0.0;
     DateTimeStatus m_status = valid;

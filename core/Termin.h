@@ -20,7 +20,7 @@ public:
     bool ParseText(const std::string& text);
     std::string FormatText() const;
 
-    bool operator<(const CTermin& other) const { return m_dtTarget.m_dt < other.m_dtTarget.m_dt; }
+    bool operator<(const CTermin& other) const { return m_dtTarget < other.m_dtTarget; }
 
     CDateTime m_dtTarget;
     int32_t m_bYearly = 1;

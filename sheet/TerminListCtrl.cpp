@@ -17,11 +17,6 @@ constexpr int kWidthTermin = 110;
 constexpr int kWidthYearly = 35;
 constexpr int kWidthDescription = 185;
 
-int Sign(double value)
-{
-    return value < 0 ? -1 : value > 0 ? 1 : 0;
-}
-
 int ScaleToWindow(HWND window, int pixels)
 {
     HDC dc = GetDC(window);
@@ -147,7 +142,7 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
 {
     switch (column) {
     case 0:
-        return Sign(a.m_dtTarget.m_dt - b.m_dtTarget.m_dt);
+        return a.m_dtTarget.Compare(b.m_dtTarget);
     case 1:
         return (a.m_bYearly ? 1 : 0) - (b.m_bYearly ? 1 : 0);
     default:

@@ -104,6 +104,24 @@ TEST_F(TerminePageTest, HeadingsSortAndReverseWithCyclicTieBreaks)
     EXPECT_EQ(orders[4], (Texts{"bis omega", "bis beta", "bis Alpha", "bis alpha", "bis zulu"}));
 }
 
+TEST_F(TerminePageTest, DateColumnSortsTimesOfOneDayBefore1900InTimeOrder)
+{
+    const std::vector<CTermin> termine{TerminOf("29.12.1899 18:00;0;0;Abend"), TerminOf("29.12.1899 06:00;0;0;Morgen"),
+                                       TerminOf("01.06.1800 00:00:01;0;0;Sekunde"),
+                                       TerminOf("01.06.1800;0;0;Mitternacht")};
+    std::vector<Texts> orders;
+    auto record = [&] { orders.push_back(ColumnTexts(PageList(), 2)); };
+    RunPage(termine, {[&] { ClickHeading(PageList(), 2); },
+                      [&] { ClickHeading(PageList(), 0); },
+                      record,
+                      [&] { ClickHeading(PageList(), 0); },
+                      record,
+                      [&] { CloseSheet(PSBTN_CANCEL); }});
+    ASSERT_EQ(orders.size(), 2u);
+    EXPECT_EQ(orders[0], (Texts{"bis Mitternacht", "bis Sekunde", "bis Morgen", "bis Abend"}));
+    EXPECT_EQ(orders[1], (Texts{"bis Abend", "bis Morgen", "bis Sekunde", "bis Mitternacht"}));
+}
+
 TEST_F(TerminePageTest, DeletingRowsSortedOtherwiseRemovesExactlyTheSelectedAppointments)
 {
     std::string question;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 CDateTime::Parts PartsOf(const CDateTime& value)
@@ -61,6 +64,35 @@ TEST(DateTime, DifferencesAreSpansInDays)
     EXPECT_EQ((CDateTime(1899, 12, 30, 6, 0, 0) - CDateTime(1899, 12, 29, 18, 0, 0)).GetTotalSeconds(),
               12 * 3600);
     EXPECT_EQ((from + CDateTimeSpan(1, 1, 1, 1)).Format("%d.%m.%Y %H:%M:%S"), "02.12.2021 13:01:01");
+}
+
+TEST(DateTime, TheEarlierMomentIsAlwaysTheSmaller)
+{
+    // Pairs in time order; below zero a later time of one day has the more negative number.
+    const std::vector<std::pair<CDateTime, CDateTime>> pairs = {
+        {CDateTime(1899, 12, 29, 6, 0, 0), CDateTime(1899, 12, 29, 18, 0, 0)},
+        {CDateTime(1800, 6, 1, 0, 0, 0), CDateTime(1800, 6, 1, 0, 0, 1)},
+        {CDateTime(100, 1, 1, 0, 0, 0), CDateTime(100, 1, 1, 23, 59, 59)},
+        {CDateTime(1899, 12, 28, 23, 59, 59), CDateTime(1899, 12, 29, 0, 0, 0)},
+        {CDateTime(1899, 12, 29, 23, 0, 0), CDateTime(1899, 12, 30, 1, 0, 0)},
+        {CDateTime(2021, 12, 24, 18, 0, 0), CDateTime(2021, 12, 24, 18, 0, 1)},
+    };
+    for (const auto& [earlier, later] : pairs) {
+        SCOPED_TRACE(FormatGermanDateTime(earlier) + " / " + FormatGermanDateTime(later));
+        EXPECT_LT(earlier.Compare(later), 0);
+        EXPECT_GT(later.Compare(earlier), 0);
+        EXPECT_EQ(earlier.Compare(earlier), 0);
+        EXPECT_TRUE(earlier < later);
+        EXPECT_TRUE(earlier <= later);
+        EXPECT_TRUE(later > earlier);
+        EXPECT_FALSE(later < earlier);
+        EXPECT_FALSE(later <= earlier);
+        EXPECT_FALSE(earlier > later);
+        EXPECT_TRUE(earlier != later);
+    }
+    // -0.25 and 0.25 both are 30.12.1899 06:00: one moment.
+    EXPECT_EQ(CDateTime(-0.25).Compare(CDateTime(0.25)), 0);
+    EXPECT_TRUE(CDateTime(-0.25) == CDateTime(0.25));
 }
 
 TEST(DateTime, NextYearKeepsMonthDayAndTime)

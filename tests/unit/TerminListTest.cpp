@@ -161,6 +161,24 @@ TEST(TerminListEdit, SortsInEitherDirection)
     EXPECT_EQ(list.GetAt(2).m_strDescription, "A");
 }
 
+TEST(TerminListEdit, TimesOfOneDayBefore1900SortInTimeOrder)
+{
+    CTestHost host;
+    CTerminList list = ListOf({"29.12.1899 18:00;0;0;Abend", "30.12.1899 01:00;0;0;Nacht",
+                               "29.12.1899 06:00;0;0;Morgen", "01.06.1800 00:00:01;0;0;Sekunde",
+                               "01.06.1800;0;0;Mitternacht"});
+    const auto descriptions = [&] {
+        Texts texts;
+        for (size_t i = 0; i < list.GetSize(); ++i)
+            texts.push_back(list.GetAt(i).m_strDescription);
+        return texts;
+    };
+    EXPECT_EQ(descriptions(), (Texts{"Mitternacht", "Sekunde", "Morgen", "Abend", "Nacht"}));
+    list.SetDescending();
+    list.Sort();
+    EXPECT_EQ(descriptions(), (Texts{"Nacht", "Abend", "Morgen", "Sekunde", "Mitternacht"}));
+}
+
 TEST(TerminListDue, OneTimeIsRemovedAndAnnouncedWithItsOwnDate)
 {
     CTestHost host;
