@@ -2,15 +2,17 @@
 #include "sheet/DescriptionEdit.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
-// The clipboard's text, empty when it holds none.
-std::string ClipboardText(HWND owner)
+// The clipboard's text; none when it holds no text or cannot be read.
+std::optional<std::string> ClipboardText(HWND owner)
 {
     if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner))
-        return {};
-    std::string text;
+        return std::nullopt;
+    std::optional<std::string> text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const auto* locked = static_cast<const char*>(GlobalLock(data))) {
             text = locked;
@@ -41,7 +43,11 @@ LRESULT CDescriptionEdit::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CDescriptionEdit::PasteWithoutSeparator()
 {
-    std::string text = ClipboardText(m_hWnd);
+    std::optional<std::string> pasted = ClipboardText(m_hWnd);
+    // Nothing to paste leaves the selection in place, as in a plain edit.
+    if (!pasted)
+        return;
+    std::string text = std::move(*pasted);
     // A one-line edit takes the first line of what is pasted.
     text = text.substr(0, text.find_first_of("\r\n"));
     std::replace(text.begin(), text.end(), kRefused, kReplacement);

@@ -141,6 +141,32 @@ TEST_F(TerminDlgTest, DescriptionTakesThirtyCharactersBlanksAndNoSeparator)
     EXPECT_EQ(Final()[0].m_strDescription, "   ");
 }
 
+TEST_F(TerminDlgTest, CtrlVWithNoTextOnTheClipboardKeepsTheSelectedDescription)
+{
+    const UINT otherFormat = RegisterClipboardFormatA("Zielmark Testdaten");
+    Texts after;
+    RunPage({}, {[&] { Press(PageButton(IDC_NEW)); },
+                 [&] {
+                     const HWND edit = Item(IDC_DESCRIPTION);
+                     for (const UINT format : {0u, otherFormat}) {
+                         ASSERT_TRUE(OpenClipboard(Dialog()));
+                         EmptyClipboard();
+                         if (format) {
+                             HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4);
+                             SetClipboardData(format, memory);
+                         }
+                         CloseClipboard();
+                         SetWindowTextA(edit, "Urlaub");
+                         SendMessageA(edit, EM_SETSEL, 0, -1);
+                         SendMessageA(edit, WM_CHAR, 0x16, 1);  // Ctrl+V
+                         after.push_back(TextOf(edit));
+                     }
+                     PostKey(edit, VK_ESCAPE);
+                 },
+                 [&] { CloseSheet(PSBTN_CANCEL); }});
+    EXPECT_EQ(after, (Texts{"Urlaub", "Urlaub"}));
+}
+
 TEST_F(TerminDlgTest, EditingShowsTheAppointmentAndWritesItBackInPlace)
 {
     DialogState opened;
