@@ -85,9 +85,16 @@ bool CDataExchange::DateTime(int controlId, SYSTEMTIME& value)
     HWND control = Control(controlId);
     if (!control)
         return Fail(controlId);
-    if (!m_save)
-        return SendMessageA(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value)) != 0;
     SYSTEMTIME read{};
+    if (!m_save) {
+        // A picker may answer success for a date outside its range and keep showing another.
+        const bool shown =
+            SendMessageA(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value)) != 0 &&
+            SendMessageA(control, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&read)) == GDT_VALID &&
+            read.wYear == value.wYear && read.wMonth == value.wMonth && read.wDay == value.wDay &&
+            read.wHour == value.wHour && read.wMinute == value.wMinute && read.wSecond == value.wSecond;
+        return shown || Fail(controlId);
+    }
     if (SendMessageA(control, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&read)) != GDT_VALID)
         return Fail(controlId);
     value = read;

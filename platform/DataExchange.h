@@ -21,7 +21,8 @@ public:
     bool Check(int controlId, int32_t& value);
     // The selected entry of a combo box; -1 for none.
     bool ComboIndex(int controlId, int32_t& index);
-    // A date-time picker; saving fails while the picker shows no date.
+    // A date-time picker; loading fails when the picker does not show the value (outside its
+    // range), saving while it shows no date.
     bool DateTime(int controlId, SYSTEMTIME& value);
 
 private:

@@ -86,6 +86,7 @@
 #define IDS_LIST_FILE_FILTER 1530
 #define IDS_LIST_FILE_NAME 1531
 #define IDS_LIST_FILE_EXT 1532
+#define IDS_TERMIN_DATE_NOT_SHOWN 1533  // the stored date as argument
 
 // Numbered messages: error N has id 1900 + N, warning N has id 2000 + N.
 #define IDS_ERROR_FIRST 2000

@@ -36,7 +36,13 @@ BOOL CTerminDlg::OnInitDialog()
 
     m_date = m_time = ToSystemTime(m_termin.m_dtTarget);
     m_bYearly = m_termin.m_bYearly ? 1 : 0;
-    UpdateData(false);
+    if (!UpdateData(false)) {
+        // The pickers start centuries after the first year an appointment may have, and no
+        // range message reaches further back. Shown as today, OK would overwrite the date.
+        sheet::ShowError(IDS_TERMIN_DATE_NOT_SHOWN, FormatGermanDateTime(m_termin.m_dtTarget));
+        EndDialog(IDCANCEL);
+        return FALSE;
+    }
 
     for (int index = 0; index < kPrepositionCount; ++index) {
         std::string text = PrepositionText(index);

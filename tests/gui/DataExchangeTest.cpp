@@ -3,6 +3,8 @@
 
 #include "platform/DataExchange.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,4 +75,25 @@ TEST_F(DataExchangeTest, RefusedNumbersLeaveTheMemberAndNameTheControl)
     EXPECT_EQ(value, -42);
     std::string missing;
     EXPECT_FALSE(toMembers.Text(999, missing));
+}
+
+TEST_F(DataExchangeTest, DateOutsideThePickersRangeIsNotShownAndNamesThePicker)
+{
+    constexpr int kPicker = 103;
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT, 0, 90, 100, 20,
+                    owner.Handle(), reinterpret_cast<HMENU>(kPicker), GetModuleHandleA(nullptr), nullptr);
+    CDataExchange toControls(owner.Handle(), false);
+    SYSTEMTIME shown{1800, 12, 0, 24, 18, 30, 15, 0};
+    EXPECT_TRUE(toControls.DateTime(kPicker, shown));
+    SYSTEMTIME early{1500, 1, 0, 1, 12, 0, 0, 0};
+    EXPECT_FALSE(toControls.DateTime(kPicker, early));
+    EXPECT_EQ(toControls.FailedControl(), kPicker);
+
+    SYSTEMTIME read{};
+    CDataExchange toMembers(owner.Handle(), true);
+    ASSERT_TRUE(toMembers.DateTime(kPicker, read));
+    EXPECT_EQ(read.wYear, 1800);
+    EXPECT_EQ(read.wSecond, 15);
 }

@@ -209,6 +209,49 @@ TEST_F(TerminDlgTest, EditingShowsTheAppointmentAndWritesItBackInPlace)
     EXPECT_EQ(Final()[0].m_strDescription, "Weihnachten");
 }
 
+TEST_F(TerminDlgTest, DateThePickersCannotShowIsRefusedAndTheAppointmentKept)
+{
+    // Before the pickers' first day (1601, or later in some versions), and one they show.
+    const std::string early = "01.01.1500 12:00:00;1;3;Reformationsfest";
+    const std::string shown = "24.12.1800 18:30:15;1;1;Fest";
+    std::string error;
+    DialogState opened;
+    bool applyAfter = true;
+    RunPage({TerminOf(early), TerminOf(shown)},
+            {[&] { SelectRows(PageList(), {0}); },
+             [&] { Press(PageButton(IDC_CHANGE)); },
+             [&] {
+                 // Without the refusal the dialog showed today; its OK would store that.
+                 if (const HWND box = FindDialog("FEHLER")) {
+                     error = MessageText(box);
+                     SaveScreenshot(box, "termin_date_refused");
+                     Press(GetDlgItem(box, IDOK));
+                 } else if (Dialog()) {
+                     Press(Item(IDOK));
+                 }
+             },
+             [&] {
+                 applyAfter = ApplyEnabled();
+                 SelectRows(PageList(), {1});
+             },
+             [&] { Press(PageButton(IDC_CHANGE)); },
+             [&] {
+                 opened = Inspect(Dialog());
+                 Press(Item(IDOK));
+             },
+             [&] { CloseSheet(PSBTN_CANCEL); }});
+    EXPECT_EQ(error, "Der Termin am 01.01.1500 12:00:00 kann hier nicht bearbeitet werden: Die "
+                     "Datumsauswahl zeigt so fr\xFChe Daten nicht an.\nDer Termin bleibt unver\xE4ndert.");
+    EXPECT_FALSE(applyAfter);
+    ASSERT_TRUE(opened.found);
+    EXPECT_EQ(opened.date.wYear, 1800);
+    EXPECT_EQ(opened.date.wMonth, 12);
+    EXPECT_EQ(opened.date.wDay, 24);
+    EXPECT_EQ(opened.time.wHour * 3600 + opened.time.wMinute * 60 + opened.time.wSecond, 18 * 3600 + 30 * 60 + 15);
+    EXPECT_TRUE(opened.yearly);
+    EXPECT_EQ(Working(), (Texts{TerminOf(early).FormatText(), TerminOf(shown).FormatText()}));
+}
+
 TEST_F(TerminDlgTest, CancelLeavesListModifiedStateAndApplyButtonAsTheyWere)
 {
     bool applyAfter = true;
