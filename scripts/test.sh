@@ -20,7 +20,7 @@ if [ "$ZM_WINE_ARCH" != win32 ]; then
     mkdir -p "$build"
     echo "== the shipped 32-bit build, alongside (log: $win32_log) =="
     # A session of its own, so that an early end of the run stops the whole build.
-    setsid nice -n 19 bash "$root/scripts/build-win32.sh" win32 -DZIELMARK_BENCH=OFF >"$win32_log" 2>&1 &
+    setsid nice -n 10 bash "$root/scripts/build-win32.sh" win32 -DZIELMARK_BENCH=OFF >"$win32_log" 2>&1 &
     win32_pid=$!
 fi
 cleanup() {
