@@ -1,6 +1,7 @@
 // GDI drawing of the display; every brush and pen is released on every path.
 #include "display/DisplayRenderer.h"
 
+#include "platform/Dpi.h"
 #include "platform/Gdi.h"
 
 namespace display {
@@ -20,7 +21,8 @@ void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, Colo
     FillSolid(dc, rect, settings.m_crBackColor);
     const CBrush frame(CreateSolidBrush(fading));
     RECT ring = rect;
-    for (int i = 0; i < kFrameWidth; ++i) {
+    const int width = ScaleToDpi(dc, kFrameWidth);
+    for (int i = 0; i < width; ++i) {
         FrameRect(dc, &ring, frame.Get());
         InflateRect(&ring, -1, -1);
     }

@@ -4,11 +4,13 @@
 #include "core/CoreHost.h"
 #include "display/DisplayRenderer.h"
 #include "core/Profile.h"
+#include "platform/Dpi.h"
 #include "res/resource.h"
 #include "settings/ImageSettings.h"
 
 CTimerDisplay::CTimerDisplay(HDC windowDC, orv::CProfile& profile)
-    : m_profile(profile), m_surface(windowDC), m_bitmap(CreateCompatibleBitmap(windowDC, 1, 1))
+    : m_profile(profile), m_surface(windowDC), m_bitmap(CreateCompatibleBitmap(windowDC, 1, 1)),
+      m_margin(ScaleToDpi(windowDC, kMargin))
 {
     // Later bitmaps are made compatible with the memory context, which then has the screen's
     // colour format because this first bitmap came from the window's context.
@@ -76,9 +78,9 @@ void CTimerDisplay::RenderText(const std::string& text)
     m_lastText = text;
     SIZE extent{};
     GetTextExtentPoint32A(m_surface.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    EnsureSurface(extent.cx + 2 * kMargin, extent.cy + 2 * kMargin);
+    EnsureSurface(extent.cx + 2 * m_margin, extent.cy + 2 * m_margin);
     PaintBackground();
-    display::DrawText(m_surface.Get(), kMargin, kMargin, text, m_displaySet.m_crTextColor);
+    display::DrawText(m_surface.Get(), m_margin, m_margin, text, m_displaySet.m_crTextColor);
 }
 
 SIZE CTimerDisplay::GetSurfaceSize() const

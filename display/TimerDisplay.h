@@ -20,7 +20,7 @@ class CProfile;
 
 class CTimerDisplay {
 public:
-    static constexpr int kMargin = 5;
+    static constexpr int kMargin = 5;  // around the text, at 96 dots per inch
     static constexpr int32_t kFadeRangeEnd = 300;
 
     // The surface is made compatible with the window's device context.
@@ -62,6 +62,8 @@ public:
     int32_t GetDayCount() const { return m_dayCount; }
     const std::string& GetLastText() const { return m_lastText; }
     HDC SurfaceDC() const { return m_surface.Get(); }
+    // kMargin in the screen's density.
+    int Margin() const { return m_margin; }
 
 private:
     void EnsureSurface(int width, int height);
@@ -81,4 +83,5 @@ private:
     bool m_recordingHandled = false;
     std::vector<CTermin> m_handledWhileEditing;
     int32_t m_dayCount = -1;
+    int m_margin = kMargin;
 };

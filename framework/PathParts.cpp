@@ -65,9 +65,10 @@ std::string CPathParts::GetFolder() const
     return full.m_drive + full.m_directory;
 }
 
-std::ostream& CPathParts::WriteTo(std::ostream& out) const
+std::FILE* CPathParts::WriteTo(std::FILE* out) const
 {
-    return out << MakePath();
+    std::fputs(MakePath().c_str(), out);
+    return out;
 }
 
 std::string FullPath(const std::string& path)

@@ -3,15 +3,17 @@
 
 #include <windows.h>
 
-#include <ostream>
+#include <cstdio>
 #include <string>
 
 namespace orv::Windows {
 
+// Writes itself to a C text stream: C++ streams would bring their whole stream and locale
+// machinery into the exe.
 class CPrintable {
 public:
     virtual ~CPrintable() = default;
-    virtual std::ostream& WriteTo(std::ostream& out) const = 0;
+    virtual std::FILE* WriteTo(std::FILE* out) const = 0;
 };
 
 class CPathParts : public CPrintable {
@@ -29,7 +31,7 @@ public:
     // The absolute folder of the path with a trailing backslash.
     std::string GetFolder() const;
 
-    std::ostream& WriteTo(std::ostream& out) const override;
+    std::FILE* WriteTo(std::FILE* out) const override;
 
 private:
     std::string m_drive;

@@ -14,7 +14,7 @@ bash "$root/scripts/setup.sh"
 export ZIELMARK_BUILD="$build"
 source "$root/scripts/wine-env.sh"
 win32="$build/$ZM_WINE_ARCH"
-bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH"
+bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH" -DZIELMARK_BENCH=ON
 source "$root/scripts/xvfb.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     start_xvfb

@@ -8,7 +8,7 @@ bash "$root/scripts/setup.sh"
 export ZIELMARK_BUILD="$build"
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX="$build/wineprefix-run-$ZM_WINE_ARCH"
-bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH"
+bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH" --target Zielmark
 export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
 # Wine's desktop process binds to the display it first sees: choose the display before Wine starts.
 

@@ -1,26 +1,35 @@
 // First-run import: registry checks and writes, reading the scheme file.
 #include "settings/DefaultSchemes.h"
 
+#include "framework/ListFileIo.h"
 #include "framework/PathParts.h"
 #include "framework/RegistryKey.h"
 #include "settings/DefaultSchemeFile.h"
 #include "settings/SchemaMap.h"
 
-#include <fstream>
-#include <iterator>
 
 using orv::Windows::CPathParts;
 using orv::Windows::CRegistryKey;
 
 namespace {
 
+// Through the system's file handle: C++ file streams would bring the whole stream and locale
+// machinery into the exe for this one read.
 bool ReadWholeFile(const std::string& path, std::string& content)
 {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in)
+    CFileByteSource file;
+    if (!file.Open(path))
         return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    content.clear();
+    char chunk[4096];
+    for (;;) {
+        size_t got = 0;
+        if (!file.Read(chunk, sizeof(chunk), got))
+            return false;
+        if (got == 0)
+            return true;
+        content.append(chunk, got);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "display/DisplayRenderer.h"
 #include "platform/Gdi.h"
 
+#include <algorithm>
+
 ColorRef CColorSample::SetBackColor(ColorRef color)
 {
     return ReplaceColor(*this, m_backColor, color);
@@ -46,6 +48,9 @@ void CColorSample::Paint(HDC dc, const RECT& client, bool enabled)
     case SS_CENTER: x += (width - extent.cx) / 2; break;
     case SS_RIGHT: x += width - extent.cx; break;
     }
+    // A text wider than the sample (the font grows faster than dialog units on dense screens)
+    // keeps its beginning in view.
+    x = std::max(x, static_cast<int>(client.left));
     int y = client.top;
     if (style & SS_CENTERIMAGE)
         y += (height - extent.cy) / 2;

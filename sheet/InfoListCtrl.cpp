@@ -2,22 +2,9 @@
 #include "sheet/InfoListCtrl.h"
 
 #include "core/RemainingText.h"
+#include "platform/Dpi.h"
 
 #include <mbstring.h>
-
-namespace {
-
-// Column widths are given for 96 dots per inch and follow the screen's density.
-int Scaled(HWND window, int pixels)
-{
-    const HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-    if (dc)
-        ReleaseDC(window, dc);
-    return MulDiv(pixels, dpi, 96);
-}
-
-}  // namespace
 
 CInfoListCtrl::CInfoListCtrl()
 {
@@ -30,8 +17,9 @@ void CInfoListCtrl::InitList(CTerminList* termine)
     // The first column of a list view is always left-aligned; one made second and moved to the
     // front by deleting a placeholder keeps its right alignment.
     InsertColumn(0, "", LVCFMT_LEFT, 0, 0);
-    InsertColumn(1, "", LVCFMT_RIGHT, Scaled(m_hWnd, 90), 1);
-    InsertColumn(2, "", LVCFMT_LEFT, Scaled(m_hWnd, 198), 2);
+    // Column widths for 96 dots per inch that follow the screen's density.
+    InsertColumn(1, "", LVCFMT_RIGHT, ScaleToWindow(m_hWnd, 90), 1);
+    InsertColumn(2, "", LVCFMT_LEFT, ScaleToWindow(m_hWnd, 198), 2);
     SendMessage(LVM_DELETECOLUMN, 0);
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetSortColumn(0, false);

@@ -2,6 +2,7 @@
 #include "sheet/TerminListCtrl.h"
 
 #include "core/CoreHost.h"
+#include "platform/Dpi.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -16,15 +17,6 @@ namespace {
 constexpr int kWidthTermin = 110;
 constexpr int kWidthYearly = 35;
 constexpr int kWidthDescription = 185;
-
-int ScaleToWindow(HWND window, int pixels)
-{
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-    if (dc)
-        ReleaseDC(window, dc);
-    return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
-}
 
 }  // namespace
 
@@ -60,7 +52,7 @@ int CTerminListCtrl::WidthFor(int pixels, const std::string& widest) const
     // Never narrower than its widest text needs in the list's font, with the cell's margins.
     constexpr int kCellMargins = 14;
     const int needed = static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(widest.c_str())));
-    return std::max(ScaleToWindow(m_hWnd, pixels), needed + kCellMargins);
+    return std::max(ScaleToWindow(m_hWnd, pixels), needed + ScaleToWindow(m_hWnd, kCellMargins));
 }
 
 void CTerminListCtrl::InitList(CTerminList* list)

@@ -154,8 +154,8 @@ void CTimerWnd::LoadOptions()
     if (IsRectEmpty(&client)) {
         RECT window{};
         GetWindowRect(m_hWnd, &window);
-        MoveWindow(m_hWnd, window.left, window.top, m_frameExtent.cx + 2 * CTimerDisplay::kMargin,
-                   m_frameExtent.cy + 2 * CTimerDisplay::kMargin, FALSE);
+        MoveWindow(m_hWnd, window.left, window.top, m_frameExtent.cx + 2 * m_display->Margin(),
+                   m_frameExtent.cy + 2 * m_display->Margin(), FALSE);
     }
     if (m_options.m_bTaskbarIcon)
         ShowTrayIcon();

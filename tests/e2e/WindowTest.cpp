@@ -22,6 +22,15 @@ SIZE TextExtent(const std::string& text)
     return extent;
 }
 
+// Both margins around the text: 5 pixels each at 96 dots per inch, in the screen's density.
+int Margins()
+{
+    const HDC screen = GetDC(nullptr);
+    const int margins = 2 * MulDiv(5, GetDeviceCaps(screen, LOGPIXELSX), 96);
+    ReleaseDC(nullptr, screen);
+    return margins;
+}
+
 // What the dialog frame and client edge add around the client area.
 SIZE FrameExtent()
 {
@@ -134,7 +143,7 @@ TEST_F(ZielmarkTest, WindowSizeIsTheTextPlusMarginAndTheFrame)
     HWND timer = Start();
     ASSERT_NE(timer, nullptr);
     const SIZE text = TextExtent(kNoAppointment);
-    const SIZE surface{text.cx + 10, text.cy + 10};
+    const SIZE surface{text.cx + Margins(), text.cy + Margins()};
     const SIZE frame = FrameExtent();
     const SIZE framed{surface.cx + frame.cx, surface.cy + frame.cy};
     ASSERT_GT(frame.cx, 0);

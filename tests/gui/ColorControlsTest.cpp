@@ -84,6 +84,28 @@ TEST_F(DisplayPageTest, FadingSampleRunsFromStartToEndColourAndGreysWhenDisabled
     });
 }
 
+TEST_F(DisplayPageTest, SampleTextWiderThanTheSampleKeepsItsBeginningInView)
+{
+    // On a dense screen the text can outgrow its control; centred, its start would be cut off.
+    CPropertySheet sheet("Einstellungen", mainWindow.Handle());
+    AddPage(sheet, SettingsOf("1;0x00FFFFFF;0x00000000;0;0x00804000;0x00FF0000;4"));
+    RunSheet(sheet, [&](HWND window, HWND page) {
+        const HWND sample = GetDlgItem(page, IDC_SAMPLE);
+        ASSERT_EQ(GetWindowLongA(sample, GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
+        SetWindowTextA(sample, ("I" + std::string(400, ' ')).c_str());
+        Repaint(sample);
+        const SIZE size = ClientSize(sample);
+        const COLORREF back = ClientPixel(sample, size.cx - 2, size.cy / 2);
+        bool ink = false;
+        for (int x = 0; x < 8; ++x) {
+            for (int y = 0; y < size.cy; ++y)
+                ink = ink || ClientPixel(sample, x, y) != back;
+        }
+        EXPECT_TRUE(ink) << "the text's first letter is not at the left edge";
+        PressSheetButton(window, PSBTN_CANCEL);
+    });
+}
+
 TEST_F(DisplayPageTest, TwoHundredRepaintsLeaveNoDrawingObjectBehind)
 {
     CPropertySheet sheet("Einstellungen", mainWindow.Handle());

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
+#include <memory>
 
 using orv::Windows::CPathParts;
 using orv::Windows::FullPath;
@@ -34,9 +35,13 @@ TEST(PathParts, SplitsAndJoinsWithNewTitleAndExtension)
     EXPECT_EQ(parts.MakePath(), "C:\\Programme\\Tool\\defschem.lst");
     EXPECT_EQ(parts.GetFolder(), "C:\\Programme\\Tool\\");
 
-    std::ostringstream out;
-    parts.WriteTo(out);
-    EXPECT_EQ(out.str(), "C:\\Programme\\Tool\\defschem.lst");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(parts.WriteTo(out.get()), out.get());
+    std::rewind(out.get());
+    char written[MAX_PATH] = "";
+    ASSERT_NE(std::fgets(written, sizeof(written), out.get()), nullptr);
+    EXPECT_STREQ(written, "C:\\Programme\\Tool\\defschem.lst");
 }
 
 TEST(PathParts, RelativePathsResolveAgainstTheCurrentFolder)

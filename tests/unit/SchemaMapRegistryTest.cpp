@@ -165,11 +165,31 @@ TEST_F(SchemaRegistryTest, ExistingApplicationKeyMeansNoImport)
     EXPECT_FALSE(KeyExists("Schemata"));
 }
 
-TEST_F(SchemaRegistryTest, MissingFileImportsNothingAndCreatesNoKey)
+TEST_F(SchemaRegistryTest, MissingFileOrAFolderImportsNothingAndCreatesNoKey)
 {
+    char folder[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
+    for (const std::string& path : {schemeFile, std::string(folder)}) {
+        SCOPED_TRACE(path);
+        const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), path).ImportIfFirstRun();
+        EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NoFile);
+        EXPECT_FALSE(KeyExists(""));
+    }
+}
+
+TEST_F(SchemaRegistryTest, SchemeFileLongerThanOneReadImportsEveryLine)
+{
+    // Far more than one read's worth of bytes: no line may be lost or cut at a read boundary.
+    std::string content;
+    for (int i = 0; i < 400; ++i)
+        content += "Schema" + std::to_string(i) + ":1;0x00E6FFF0;0x00000000;1;0x00143C14;0x00286428;2\r\n";
+    ASSERT_GT(content.size(), 20000u);
+    WriteSchemeFile(content);
     const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
-    EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NoFile);
-    EXPECT_FALSE(KeyExists(""));
+    EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
+    EXPECT_EQ(result.written, 400u);
+    EXPECT_TRUE(result.skippedLines.empty());
+    EXPECT_EQ(TextOf("Schema399"), "1;0x00E6FFF0;0x00000000;1;0x00143C14;0x00286428;2");
 }
 
 TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
