@@ -1,6 +1,7 @@
 // Starting, watching and closing the programs of the idle benchmark.
 #include "ChildProcess.h"
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -116,6 +117,17 @@ bool CChildProcess::CpuSeconds(double& seconds) const
     if (!m_info.hProcess || !GetProcessTimes(m_info.hProcess, &created, &exited, &kernel, &user))
         return false;
     seconds = std::max(Seconds(kernel) + Seconds(user), LiveThreadSeconds(m_info.dwProcessId));
+    return true;
+}
+
+bool CChildProcess::PrivateBytes(SIZE_T& bytes) const
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (!m_info.hProcess ||
+        !GetProcessMemoryInfo(m_info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
+        return false;
+    bytes = counters.PrivateUsage;
     return true;
 }
 

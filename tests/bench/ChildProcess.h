@@ -20,6 +20,8 @@ public:
     bool IsRunning() const;
     // User plus kernel time so far; false when it cannot be read.
     bool CpuSeconds(double& seconds) const;
+    // Private memory (committed, not shared) of the process in bytes; false when it cannot be read.
+    bool PrivateBytes(SIZE_T& bytes) const;
     // Posts WM_CLOSE to `window` and waits for the process to end with exit code 0.
     bool Close(HWND window, DWORD timeoutMs, DWORD& exitCode);
 

@@ -1,5 +1,7 @@
-// Idle CPU share of the installed Zielmark.exe against a reference window that repaints on the
-// same 120 ms rhythm by copying a finished bitmap; both run side by side for the same period.
+// Idle CPU share and private memory of the installed Zielmark.exe against a reference window
+// that repaints on the same 120 ms rhythm by copying a finished bitmap; both run side by side
+// for the same period. Private memory is what Wine reports for the process (its Linux side's
+// anonymous resident memory), read at the end of the period.
 // Arguments: path of Zielmark.exe, path of RefWindow.exe, optional seconds (default 15).
 #include "BenchSupport.h"
 #include "ChildProcess.h"
@@ -105,12 +107,15 @@ struct CCpuSample {
     double app = 0.0;
     double reference = 0.0;
     double wall = 0.0;
+    SIZE_T appMemory = 0;
+    SIZE_T referenceMemory = 0;
 };
 
 bool Sample(const CChildProcess& app, const CChildProcess& reference, CCpuSample& sample)
 {
     sample.wall = QpcSeconds();
-    return app.CpuSeconds(sample.app) && reference.CpuSeconds(sample.reference);
+    return app.CpuSeconds(sample.app) && reference.CpuSeconds(sample.reference) &&
+           app.PrivateBytes(sample.appMemory) && reference.PrivateBytes(sample.referenceMemory);
 }
 
 }  // namespace
@@ -187,6 +192,23 @@ int main(int argc, char** argv)
     else
         std::printf("idle: ratio Zielmark/reference not defined: the reference used no "
                     "measurable CPU time\n");
+    constexpr double kMegabyte = 1024.0 * 1024.0;
+    const double appMb = static_cast<double>(last.appMemory) / kMegabyte;
+    const double referenceMb = static_cast<double>(last.referenceMemory) / kMegabyte;
+    const double memoryRatio = referenceMb > 0.0 ? appMb / referenceMb : 0.0;
+    std::printf("idle: private memory Zielmark.exe %.2f MB, RefWindow.exe %.2f MB, ratio %.2f, difference %+.2f MB\n",
+                appMb, referenceMb, memoryRatio, appMb - referenceMb);
+
+    char text[3][64];
+    std::snprintf(text[0], sizeof(text[0]), "%.3f %%", appShare * 100.0);
+    std::snprintf(text[1], sizeof(text[1]), "%.3f %%", referenceShare * 100.0);
+    std::snprintf(text[2], sizeof(text[2]), "ratio %.2f", referenceShare > 0.0 ? appShare / referenceShare : 0.0);
+    PrintTableRow("idle: CPU share", text[0], text[1], text[2], "ratio <= 1.05",
+                  referenceShare > 0.0 && appShare <= 1.05 * referenceShare);
+    std::snprintf(text[0], sizeof(text[0]), "%.2f MB", appMb);
+    std::snprintf(text[1], sizeof(text[1]), "%.2f MB", referenceMb);
+    std::snprintf(text[2], sizeof(text[2]), "ratio %.2f, %+.2f MB", memoryRatio, appMb - referenceMb);
+    PrintTableRow("idle: private memory", text[0], text[1], text[2], "<= +0.50 MB", appMb - referenceMb <= 0.5);
 
     if (!appClosed)
         return Fail("Zielmark.exe did not close cleanly on WM_CLOSE");
