@@ -171,7 +171,9 @@ int main(int argc, char** argv)
     if (!app.IsRunning() || !reference.IsRunning())
         return Fail("a program ended during the measurement");
     SIZE_T appMemory = 0, referenceMemory = 0;
-    const bool memoryRead = app.PrivateBytes(appMemory) && reference.PrivateBytes(referenceMemory);
+    std::string appSource, referenceSource;
+    const bool memoryRead = app.PrivateBytes(appMemory, appSource) &&
+                            reference.PrivateBytes(referenceMemory, referenceSource) && appSource == referenceSource;
     const DWORD memoryError = memoryRead ? 0 : GetLastError();
 
     DWORD appExit = 0, referenceExit = 0;
@@ -204,8 +206,8 @@ int main(int argc, char** argv)
         const double appMb = static_cast<double>(appMemory) / kMegabyte;
         const double referenceMb = static_cast<double>(referenceMemory) / kMegabyte;
         const double memoryRatio = referenceMb > 0.0 ? appMb / referenceMb : 0.0;
-        std::printf("idle: private memory Zielmark.exe %.2f MB, RefWindow.exe %.2f MB, ratio %.2f, "
-                    "difference %+.2f MB\n", appMb, referenceMb, memoryRatio, appMb - referenceMb);
+        std::printf("idle: private memory (%s) Zielmark.exe %.2f MB, RefWindow.exe %.2f MB, ratio %.2f, "
+                    "difference %+.2f MB\n", appSource.c_str(), appMb, referenceMb, memoryRatio, appMb - referenceMb);
         std::snprintf(text[0], sizeof(text[0]), "%.2f MB", appMb);
         std::snprintf(text[1], sizeof(text[1]), "%.2f MB", referenceMb);
         std::snprintf(text[2], sizeof(text[2]), "ratio %.2f, %+.2f MB", memoryRatio, appMb - referenceMb);
