@@ -29,10 +29,16 @@ bool CInfoListCtrl::Refill(const CDateTime& now)
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
     m_rows.reserve(count);
     std::vector<LPARAM> indices(count);
+    // Each preposition from the string table once, not once per row.
+    std::vector<std::string> prepositions;
+    for (int32_t index = 0; index < kPrepositionCount; ++index)
+        prepositions.push_back(PrepositionText(index));
     for (size_t i = 0; i < count; ++i) {
         const CTermin& termin = (*m_pTermine)[i];
-        m_rows.push_back(CInfoRow{termin.m_dtTarget - now,
-                                  PrepositionText(termin.m_nPreposition) + termin.m_strDescription});
+        const bool known = termin.m_nPreposition >= 0 && termin.m_nPreposition < kPrepositionCount;
+        const std::string preposition =
+            known ? prepositions[static_cast<size_t>(termin.m_nPreposition)] : PrepositionText(termin.m_nPreposition);
+        m_rows.push_back(CInfoRow{termin.m_dtTarget - now, preposition + termin.m_strDescription});
         indices[i] = static_cast<LPARAM>(i);
     }
     FillSorted(std::move(indices));
