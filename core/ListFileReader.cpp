@@ -151,15 +151,28 @@ bool CWindows1252Converter::FromUtf16(const std::u16string& text, std::string& a
     return true;
 }
 
+namespace {
+
+// In place: a line read is trimmed without a copy of it.
+void TrimInPlace(std::string& line)
+{
+    size_t end = line.size();
+    while (end > 0 && IsListSpace(line[end - 1]))
+        --end;
+    line.erase(end);
+    size_t begin = 0;
+    while (begin < line.size() && IsListSpace(line[begin]))
+        ++begin;
+    line.erase(0, begin);
+}
+
+}  // namespace
+
 std::string TrimListLine(const std::string& line)
 {
-    size_t begin = 0;
-    size_t end = line.size();
-    while (begin < end && IsListSpace(line[begin]))
-        ++begin;
-    while (end > begin && IsListSpace(line[end - 1]))
-        --end;
-    return line.substr(begin, end - begin);
+    std::string trimmed = line;
+    TrimInPlace(trimmed);
+    return trimmed;
 }
 
 CListFileReader::CListFileReader(CByteSource& source, const CAnsiConverter& converter)
@@ -290,7 +303,7 @@ CListFileReader::Line CListFileReader::ReadByteLine(std::string& text)
             return Line::Invalid;
         text = std::move(ansi);
     }
-    text = TrimListLine(text);
+    TrimInPlace(text);
     return Line::Text;
 }
 
@@ -327,7 +340,7 @@ CListFileReader::Line CListFileReader::ReadUtf16Line(std::string& text)
         text.assign(wide.begin(), wide.end());
     else if (!m_converter.FromUtf16(wide, text))
         return Line::Invalid;
-    text = TrimListLine(text);
+    TrimInPlace(text);
     return Line::Text;
 }
 
