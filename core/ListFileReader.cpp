@@ -151,15 +151,28 @@ bool CWindows1252Converter::FromUtf16(const std::u16string& text, std::string& a
     return true;
 }
 
+namespace {
+
+// In place: a line read is trimmed without a copy of it.
+void TrimInPlace(std::string& line)
+{
+    size_t end = line.size();
+    while (end > 0 && IsListSpace(line[end - 1]))
+        --end;
+    line.erase(end);
+    size_t begin = 0;
+    while (begin < line.size() && IsListSpace(line[begin]))
+        ++begin;
+    line.erase(0, begin);
+}
+
+}  // namespace
+
 std::string TrimListLine(const std::string& line)
 {
-    size_t begin = 0;
-    size_t end = line.size();
-    while (begin < end && IsListSpace(line[begin]))
-        ++begin;
-    while (end > begin && IsListSpace(line[end - 1]))
-        --end;
-    return line.substr(begin, end - begin);
+    std::string trimmed = line;
+    TrimInPlace(trimmed);
+    return trimmed;
 }
 
 CListFileReader::CListFileReader(CByteSource& source, const CAnsiConverter& converter)
@@ -224,9 +237,16 @@ bool CListFileReader::Start()
     const unsigned char prefix[3] = {first, second, third};
     for (size_t i = 0; i < consumed; ++i)
         check.Feed(prefix[i]);
-    unsigned char byte = 0;
-    while (!check.IsBad() && NextByte(byte))
-        check.Feed(byte);
+    while (!check.IsBad() && (m_position < m_filled || Fill())) {
+        // Between sequences, a run of ASCII tells the validator nothing.
+        if (check.IsComplete()) {
+            while (m_position < m_filled && static_cast<unsigned char>(m_buffer[m_position]) < 0x80)
+                ++m_position;
+            if (m_position == m_filled)
+                continue;
+        }
+        check.Feed(static_cast<unsigned char>(m_buffer[m_position++]));
+    }
     if (m_failed)
         return false;
     m_encoding = check.IsComplete() && check.HighSeen() ? ListFileEncoding::Utf8 : ListFileEncoding::Ansi;
@@ -254,15 +274,21 @@ CListFileReader::Line CListFileReader::ReadByteLine(std::string& text)
     text.clear();
     bool overlong = false;
     bool any = false;
-    unsigned char byte = 0;
-    while (NextByte(byte)) {
+    // A run of the buffer up to the line's end at a time, not byte by byte.
+    while (m_position < m_filled || Fill()) {
         any = true;
-        if (byte == '\n' || byte == '\r')
+        const char* const start = m_buffer.data() + m_position;
+        const char* const end = m_buffer.data() + m_filled;
+        const char* const stop = std::find_if(start, end, [](char c) { return c == '\n' || c == '\r'; });
+        const auto length = static_cast<size_t>(stop - start);
+        const size_t room = kMaxLineBytes - std::min(text.size(), kMaxLineBytes);
+        text.append(start, std::min(length, room));
+        overlong = overlong || length > room;
+        m_position += length;
+        if (stop != end) {
+            ++m_position;  // the CR or LF that ends the line
             break;
-        if (text.size() < kMaxLineBytes)
-            text.push_back(static_cast<char>(byte));
-        else
-            overlong = true;
+        }
     }
     if (m_failed)
         return Line::Error;
@@ -277,7 +303,7 @@ CListFileReader::Line CListFileReader::ReadByteLine(std::string& text)
             return Line::Invalid;
         text = std::move(ansi);
     }
-    text = TrimListLine(text);
+    TrimInPlace(text);
     return Line::Text;
 }
 
@@ -314,7 +340,7 @@ CListFileReader::Line CListFileReader::ReadUtf16Line(std::string& text)
         text.assign(wide.begin(), wide.end());
     else if (!m_converter.FromUtf16(wide, text))
         return Line::Invalid;
-    text = TrimListLine(text);
+    TrimInPlace(text);
     return Line::Text;
 }
 

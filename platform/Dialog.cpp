@@ -215,5 +215,5 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT msg, WPARAM wParam,
         auto* self = reinterpret_cast<CDialog*>(lParam);
         self->BindDialog(window);
     }
-    return DialogDispatch(static_cast<CDialog*>(FromHandle(window)), window, msg, wParam, lParam);
+    return DialogDispatch(static_cast<CDialog*>(FromOwnDialog(window)), window, msg, wParam, lParam);
 }

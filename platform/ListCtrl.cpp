@@ -1,7 +1,8 @@
 // List view wrapper.
 #include "platform/ListCtrl.h"
 
-#include <map>
+#include <climits>
+#include <unordered_map>
 
 int CListCtrl::InsertColumn(int column, const std::string& heading, int format, int width, int subItem) const
 {
@@ -25,7 +26,7 @@ int CListCtrl::InsertCallbackItem(LPARAM data, int position) const
 {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = position < 0 ? GetItemCount() : position;
+    item.iItem = position < 0 ? INT_MAX : position;  // the control appends past its last row
     item.pszText = LPSTR_TEXTCALLBACKA;
     item.lParam = data;
     return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
@@ -70,31 +71,24 @@ std::string CListCtrl::GetItemText(int row, int column) const
 
 namespace {
 
-struct SortContext {
-    const std::function<int(LPARAM, LPARAM)>* compare;
-    std::map<LPARAM, int> rank;  // present display position of each item data
-};
-
-int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context)
+// Ranks by item data; the control's sort compares them and nothing else.
+int CALLBACK CompareRanks(LPARAM a, LPARAM b, LPARAM context)
 {
-    const auto* sort = reinterpret_cast<const SortContext*>(context);
-    const int result = (*sort->compare)(a, b);
-    if (result != 0)
-        return result;
-    const auto rankA = sort->rank.find(a);
-    const auto rankB = sort->rank.find(b);
-    if (rankA == sort->rank.end() || rankB == sort->rank.end())
+    const auto& rank = *reinterpret_cast<const std::unordered_map<LPARAM, size_t>*>(context);
+    const auto rankA = rank.find(a);
+    const auto rankB = rank.find(b);
+    if (rankA == rank.end() || rankB == rank.end())
         return 0;
     return rankA->second < rankB->second ? -1 : rankA->second > rankB->second ? 1 : 0;
 }
 
 }  // namespace
 
-void CListCtrl::SortItems(const std::function<int(LPARAM, LPARAM)>& compare) const
+void CListCtrl::ArrangeItems(const std::vector<LPARAM>& order) const
 {
-    SortContext context{&compare, {}};
-    const int count = GetItemCount();
-    for (int row = 0; row < count; ++row)
-        context.rank.emplace(GetItemData(row), row);
-    SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(CompareRows));
+    std::unordered_map<LPARAM, size_t> rank;
+    rank.reserve(order.size());
+    for (size_t position = 0; position < order.size(); ++position)
+        rank.emplace(order[position], position);
+    SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&rank), reinterpret_cast<LPARAM>(CompareRanks));
 }

@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,7 +28,6 @@ public:
     bool EnsureVisible(int row, bool partialOk) const;
     std::string GetItemText(int row, int column) const;
 
-    // Sorts the rows with `compare` (item data a, item data b: negative, 0 or positive). Rows
-    // that compare equal keep their present order, whatever the control's own sort does.
-    void SortItems(const std::function<int(LPARAM, LPARAM)>& compare) const;
+    // Puts the rows in `order`, which holds every row's item data once.
+    void ArrangeItems(const std::vector<LPARAM>& order) const;
 };

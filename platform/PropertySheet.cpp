@@ -66,7 +66,7 @@ INT_PTR CALLBACK CPropertyPage::PageDialogProc(HWND window, UINT msg, WPARAM wPa
         auto* self = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
         self->BindDialog(window);
     }
-    return DialogDispatch(static_cast<CDialog*>(FromHandle(window)), window, msg, wParam, lParam);
+    return DialogDispatch(static_cast<CDialog*>(FromOwnDialog(window)), window, msg, wParam, lParam);
 }
 
 CPropertySheet::CPropertySheet(std::string caption, HWND owner, int startPage)

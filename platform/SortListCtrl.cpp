@@ -1,6 +1,8 @@
-// Sortable list: comparison in the chosen direction, callback texts cut to the buffer.
+// Sortable list: stable comparison with its cyclic tie-break, callback texts cut to the buffer,
+// and the rows' order kept alongside the control so a sort reads no row back.
 #include "platform/SortListCtrl.h"
 
+#include "platform/Dpi.h"
 #include "platform/ResourceText.h"
 
 #include <algorithm>
@@ -17,7 +19,12 @@ int CSortListCtrl::InsertItemData(LPARAM data, int position)
 {
     if (!AcceptItemData(data))
         return -1;
-    return InsertCallbackItem(data, position);
+    const int row = InsertCallbackItem(data, position);
+    if (row >= 0 && m_bRowsKnown && static_cast<size_t>(row) <= m_rows.size())
+        m_rows.insert(m_rows.begin() + row, data);
+    else if (row >= 0)
+        m_bRowsKnown = false;
+    return row;
 }
 
 void CSortListCtrl::SetSortColumn(int column, bool descending)
@@ -38,14 +45,78 @@ void CSortListCtrl::Sort(int column)
     SortRows();
 }
 
+int CSortListCtrl::CompareColumn(LPARAM, LPARAM, int)
+{
+    return 0;
+}
+
+int CSortListCtrl::CompareItems(LPARAM a, LPARAM b, int column)
+{
+    const int columns = m_nTieColumns > 0 ? m_nTieColumns : GetColumnCount();
+    for (int step = 0; step < std::max(columns, 1); ++step) {
+        const int result = CompareColumn(a, b, columns > 0 ? (column + step) % columns : column);
+        if (result != 0)
+            return result;
+    }
+    return 0;
+}
+
+void CSortListCtrl::SortInPlace(std::vector<LPARAM>& rows)
+{
+    m_nTieColumns = GetColumnCount();
+    const int column = m_nSortColumn;
+    const bool descending = m_bDescending;
+    std::stable_sort(rows.begin(), rows.end(), [this, column, descending](LPARAM a, LPARAM b) {
+        return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
+    });
+    m_nTieColumns = 0;
+}
+
+const std::vector<LPARAM>& CSortListCtrl::DisplayedRows()
+{
+    const int count = GetItemCount();
+    if (!m_bRowsKnown || m_rows.size() != static_cast<size_t>(count)) {
+        m_rows.clear();
+        for (int row = 0; row < count; ++row)
+            m_rows.push_back(GetItemData(row));
+        m_bRowsKnown = true;
+    }
+    return m_rows;
+}
+
 void CSortListCtrl::SortRows()
 {
-    SortItems([this](LPARAM a, LPARAM b) {
-        return m_bDescending ? CompareItems(b, a, m_nSortColumn) : CompareItems(a, b, m_nSortColumn);
-    });
+    std::vector<LPARAM> order = DisplayedRows();
+    SortInPlace(order);
+    ArrangeItems(order);
+    m_rows = std::move(order);
     const int selected = GetNextItem(-1, LVNI_SELECTED);
     if (selected >= 0)
         EnsureVisible(selected, false);
+}
+
+void CSortListCtrl::FillSorted(std::vector<LPARAM> rows)
+{
+    // Thousands of rows: one repaint at the end instead of one per row.
+    SendMessage(WM_SETREDRAW, FALSE);
+    DeleteAllItems();
+    m_rows.clear();
+    m_bRowsKnown = true;
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](LPARAM data) { return !AcceptItemData(data); }),
+               rows.end());
+    // The rows go in already in order, which spares the control a sort of rows it would first
+    // have to read back.
+    SortInPlace(rows);
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()));
+    for (const LPARAM data : rows)
+        InsertItemData(data);
+    SendMessage(WM_SETREDRAW, TRUE);
+    Invalidate();
+}
+
+int CSortListCtrl::ScaledWidth(int pixels) const
+{
+    return ScaleToWindow(m_hWnd, pixels);
 }
 
 bool CSortListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
@@ -75,11 +146,27 @@ bool CSortListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
         result = 0;
         return true;
     }
+    case LVN_DELETEALLITEMS:
+        // Data with nothing to release needs no notification per row.
+        if (!m_bReleaseItemData) {
+            m_rows.clear();
+            m_bRowsKnown = true;
+            result = TRUE;
+            return true;
+        }
+        m_bRowsKnown = false;  // the rows go one by one; the next sort reads what is left
+        return false;
     case LVN_DELETEITEM: {
+        const auto* row = reinterpret_cast<NMLISTVIEW*>(header);
+        const auto index = static_cast<size_t>(row->iItem);
+        if (m_bRowsKnown && row->iItem >= 0 && index < m_rows.size() && m_rows[index] == row->lParam)
+            m_rows.erase(m_rows.begin() + row->iItem);
+        else
+            m_bRowsKnown = false;
         if (!m_bReleaseItemData)
             return false;  // the platform's own processing; result 0
         // The row is gone from the control once this returns; its data is released now.
-        FreeItemData(reinterpret_cast<NMLISTVIEW*>(header)->lParam);
+        FreeItemData(row->lParam);
         result = 0;
         return true;
     }

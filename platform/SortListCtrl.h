@@ -5,6 +5,7 @@
 #include "platform/ListCtrl.h"
 
 #include <string>
+#include <vector>
 
 namespace orv::Windows {
 
@@ -25,20 +26,38 @@ public:
     bool IsDescending() const { return m_bDescending; }
 
 protected:
-    virtual int CompareItems(LPARAM a, LPARAM b, int column) = 0;
+    // The order of two rows by `column` alone, negative, 0 or positive; 0 by default.
+    virtual int CompareColumn(LPARAM a, LPARAM b, int column);
+    // The order the sort uses: by `column`, ties by the following columns in cyclic order until
+    // the first comes round again.
+    virtual int CompareItems(LPARAM a, LPARAM b, int column);
     virtual std::string GetCellText(LPARAM data, int column) = 0;
     virtual bool AcceptItemData(LPARAM) { return true; }
     virtual void FreeItemData(LPARAM) {}
 
     bool OnNotifyReflect(NMHDR* header, LRESULT& result) override;
 
+    // Replaces all rows with `rows` (item data in their natural order), put in the order the
+    // present column and direction give, ties in the given order; one repaint at the end.
+    void FillSorted(std::vector<LPARAM> rows);
+    // `pixels` at 96 dots per inch, scaled to the density of the list's screen.
+    int ScaledWidth(int pixels) const;
+
     bool m_bReleaseItemData = true;
 
 private:
+    // Stable: rows that compare equal keep their present order.
     void SortRows();
+    void SortInPlace(std::vector<LPARAM>& rows);
+    // The rows' item data in display order, read from the control only when the record kept
+    // here has lost track (rows inserted or deleted behind our back).
+    const std::vector<LPARAM>& DisplayedRows();
 
     int m_nSortColumn = 0;
     bool m_bDescending = false;
+    int m_nTieColumns = 0;  // columns of the tie-break, counted when a sort starts
+    std::vector<LPARAM> m_rows;
+    bool m_bRowsKnown = true;
 };
 
 }  // namespace orv::Windows

@@ -3,15 +3,22 @@
 
 #include "platform/WinApp.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace {
-// A window property rather than GWLP_USERDATA: FromHandle is asked about foreign windows too
-// (controls in the pre-translate chain), whose user data may hold anything.
+// The property names the object of every bound window: a dialog's, and the authority for a
+// window whose procedure someone else has replaced after us. Windows running a procedure of
+// ours also keep the object in their user data, which is read without the window manager's
+// property table (a round trip to the server under Wine, on every message).
 const char kObjectProperty[] = "Zielmark.CWnd";
-constexpr UINT_PTR kSubclassId = 0x5A4D;  // "ZM"
+// The procedure an attached window had before; read only when our subclass could not be taken
+// out again and outlives its object.
+const char kOriginalProcProperty[] = "Zielmark.WndProc";
+
+CWnd* UserDataObject(HWND window)
+{
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
 
 // The child control a message to `parent` is about, or null.
 HWND ControlOf(HWND parent, UINT msg, WPARAM, LPARAM lParam)
@@ -55,15 +62,20 @@ CWnd::~CWnd()
         return;
     }
     // An object destroyed before its window must not be called again.
-    RemovePropA(m_hWnd, kObjectProperty);
-    if (m_binding == Binding::Created)
-        ::DestroyWindow(m_hWnd);
+    const HWND window = m_hWnd;
+    const bool created = m_binding == Binding::Created;
+    Unbind();
+    if (created)
+        ::DestroyWindow(window);
 }
 
 CWnd* CWnd::FromHandle(HWND window)
 {
     if (!window)
         return nullptr;
+    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AttachedProc) ||
+        GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&StaticProc))
+        return UserDataObject(window);
     return static_cast<CWnd*>(GetPropA(window, kObjectProperty));
 }
 
@@ -73,21 +85,60 @@ void CWnd::Bind(HWND window)
     SetPropA(window, kObjectProperty, this);
 }
 
+void CWnd::BindDialog(HWND window)
+{
+    Bind(window);
+    m_binding = Binding::Dialog;
+    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+}
+
+CWnd* CWnd::FromOwnDialog(HWND window)
+{
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(window, DWLP_USER));
+}
+
 void CWnd::Unbind()
 {
-    if (m_hWnd)
+    if (m_hWnd) {
         RemovePropA(m_hWnd, kObjectProperty);
+        if (m_objectInUserData)
+            SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+        if (m_binding == Binding::Dialog)
+            SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
+    }
     m_hWnd = nullptr;
     m_binding = Binding::None;
+    m_objectInUserData = false;
 }
 
 bool CWnd::Attach(HWND window)
 {
     if (!window || m_hWnd || FromHandle(window))
         return false;
-    if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    // A window still carrying a subclass of ours from an object that could not take it out
+    // would chain into it twice.
+    if (GetPropA(window, kOriginalProcProperty))
         return false;
+    // Our own subclass, not the common controls' one: that finds its chain through a window
+    // property on every message. Unicode like theirs, so the messages reach WindowProc in the
+    // same form as before. The object goes into the user data when the window leaves it free.
+    const bool userDataFree = GetWindowLongPtrW(window, GWLP_USERDATA) == 0;
     Bind(window);
+    if (userDataFree) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_objectInUserData = true;
+    }
+    const WNDPROC procedure = userDataFree ? &AttachedProc : &AttachedPropProc;
+    // Given back in its own flavour on Detach, so an ANSI window stays one.
+    m_originalUnicode = IsWindowUnicode(window) != FALSE;
+    m_ownProc = m_originalUnicode ? GetWindowLongPtrW(window, GWLP_WNDPROC) : GetWindowLongPtrA(window, GWLP_WNDPROC);
+    m_originalProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    if (!m_originalProc) {
+        Unbind();
+        return false;
+    }
+    SetPropA(window, kOriginalProcProperty, reinterpret_cast<HANDLE>(m_originalProc));
     m_binding = Binding::Attached;
     return true;
 }
@@ -102,9 +153,25 @@ HWND CWnd::Detach()
     const HWND window = m_hWnd;
     if (m_binding != Binding::Attached || !window)
         return nullptr;
-    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    Unsubclass();
     Unbind();
     return window;
+}
+
+void CWnd::Unsubclass()
+{
+    const LONG_PTR current = GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC);
+    if (current == reinterpret_cast<LONG_PTR>(&AttachedProc) || current == reinterpret_cast<LONG_PTR>(&AttachedPropProc)) {
+        if (m_originalUnicode)
+            SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, m_ownProc);
+        else
+            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, m_ownProc);
+        RemovePropA(m_hWnd, kOriginalProcProperty);
+    }
+    // Otherwise someone subclassed the window after us: our procedure stays in their chain and
+    // passes every message on to the original one, found through the property.
+    m_originalProc = nullptr;
+    m_ownProc = 0;
 }
 
 bool CWnd::CreateEx(const WindowClass& windowClass, DWORD exStyle, const std::string& title,
@@ -204,8 +271,8 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (m_binding == Binding::Attached)
-        return DefSubclassProc(m_hWnd, msg, wParam, lParam);
+    if (m_binding == Binding::Attached && m_originalProc)
+        return CallWindowProcW(m_originalProc, m_hWnd, msg, wParam, lParam);
     return DefWindowProcA(m_hWnd, msg, wParam, lParam);
 }
 
@@ -254,8 +321,11 @@ LRESULT CALLBACK CWnd::StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
         auto* self = static_cast<CWnd*>(create->lpCreateParams);
         self->Bind(window);
         self->m_binding = Binding::Created;
+        // Our own class: the user data is ours.
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->m_objectInUserData = true;
     }
-    CWnd* self = FromHandle(window);
+    CWnd* self = UserDataObject(window);
     if (!self)
         return DefWindowProcA(window, msg, wParam, lParam);
     const LRESULT result = self->Dispatch(msg, wParam, lParam);
@@ -264,14 +334,31 @@ LRESULT CALLBACK CWnd::StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
     return result;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR selfData)
+LRESULT CALLBACK CWnd::AttachedProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<CWnd*>(selfData);
+    return AttachedDispatch(UserDataObject(window), window, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::AttachedPropProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return AttachedDispatch(static_cast<CWnd*>(GetPropA(window, kObjectProperty)), window, msg, wParam, lParam);
+}
+
+LRESULT CWnd::AttachedDispatch(CWnd* self, HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!self || self->m_hWnd != window) {
+        // The object let go while another subclass kept ours in the chain.
+        const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProcProperty));
+        if (msg == WM_NCDESTROY)
+            RemovePropA(window, kOriginalProcProperty);
+        return original ? CallWindowProcW(original, window, msg, wParam, lParam)
+                        : DefWindowProcW(window, msg, wParam, lParam);
+    }
     const LRESULT result = self->Dispatch(msg, wParam, lParam);
     if (msg == WM_NCDESTROY && self->m_hWnd == window) {
         // The window goes; the object stays with its owner, unbound.
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        self->Unsubclass();
+        RemovePropA(window, kOriginalProcProperty);
         self->AfterLastMessage();
     }
     return result;

@@ -73,11 +73,10 @@ protected:
 
     // Binds an existing window (a dialog during WM_INITDIALOG) to this object.
     void Bind(HWND window);
-    void BindDialog(HWND window)
-    {
-        Bind(window);
-        m_binding = Binding::Dialog;
-    }
+    // A dialog keeps its object in DWLP_USER as well, where its own dialog procedure finds it.
+    void BindDialog(HWND window);
+    // The object of a dialog of ours, for that dialog's own procedure; null before it is bound.
+    static CWnd* FromOwnDialog(HWND window);
     void Unbind();
     // Reflection first, then WindowProc; what every window procedure of ours runs.
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -88,8 +87,13 @@ private:
     enum class Binding { None, Created, Dialog, Attached };
 
     static LRESULT CALLBACK StaticProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    // The procedures of attached windows: the object in the user data, or in the property
+    // when the window uses its user data itself.
+    static LRESULT CALLBACK AttachedProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK AttachedPropProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT AttachedDispatch(CWnd* self, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Restores the attached window's own procedure where ours is still the outermost.
+    void Unsubclass();
     // Offers a message about a child control to that control's object.
     static bool ReflectToChild(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AfterLastMessage();
@@ -97,4 +101,9 @@ private:
     friend class CDialog;
     Binding m_binding = Binding::None;
     bool m_creating = false;
+    bool m_objectInUserData = false;
+    // An attached window's procedure: to call (Unicode form), and as it was set (its own form).
+    WNDPROC m_originalProc = nullptr;
+    LONG_PTR m_ownProc = 0;
+    bool m_originalUnicode = true;
 };

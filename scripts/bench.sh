@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Win32 flavour and runs the benchmarks under Wine. They print ratios against a
 # minimal reference measured in the same run, not absolute times: the per-paint cost of the
-# display model against a plain BitBlt, and the idle CPU share of the installed Zielmark.exe
-# against a window that only copies a finished bitmap on the same 120 ms rhythm; and for 10,000
-# appointments the list file's export and import against a plain copy of its bytes, and the
-# appointment list's fill and sort times.
+# display model against a plain BitBlt; the idle CPU share and private memory of the installed
+# Zielmark.exe against a window that only copies a finished bitmap on the same 120 ms rhythm;
+# for 10,000 appointments the list file's export and import against a plain copy of its bytes,
+# the appointment list's fill and sort times and the About dialog's opening against a plain
+# list view; and one message to a bound control against one to a plain control. One table at
+# the end gives every figure with its reference and target.
 # BENCH_ITERATIONS (default 4000) and BENCH_SECONDS (default 15) tune the two runs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,17 +21,36 @@ source "$root/scripts/xvfb.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     start_xvfb
 fi
-trap stop_xvfb EXIT
 bash "$root/scripts/wine-prefix.sh"
 export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8
 
-echo "== per-paint cost: display model against a plain BitBlt =="
-wine "$win32/tests/bench/paint_bench.exe" "${BENCH_ITERATIONS:-4000}"
+# Every benchmark prints its own details and marks its summary rows with "@table"; the rows
+# are gathered into one table at the end. A figure over its target is reported, never failed.
+rows="$(mktemp)"
+output="$(mktemp)"
+trap 'stop_xvfb; rm -f "$rows" "$output"' EXIT
+status=0
+run() {
+    local title="$1"
+    shift
+    echo "== $title =="
+    "$@" >"$output" || status=1
+    grep -v '^@table' "$output" || true
+    grep '^@table' "$output" >>"$rows" || true
+}
 
-echo "== 10,000 appointments: list file and appointment list =="
-wine "$win32/tests/bench/termine_bench.exe"
-
-echo "== idle CPU share: Zielmark.exe against the reference window =="
-wine "$win32/tests/bench/idle_bench.exe" \
+run "per-paint cost: display model against a plain BitBlt" \
+    wine "$win32/tests/bench/paint_bench.exe" "${BENCH_ITERATIONS:-4000}"
+run "10,000 appointments: list file, appointment list, messages, About dialog" \
+    wine "$win32/tests/bench/termine_bench.exe"
+run "idle CPU share and private memory: Zielmark.exe against the reference window" \
+    wine "$win32/tests/bench/idle_bench.exe" \
     "$(winepath -w "$win32/installed/Zielmark.exe")" \
     "$(winepath -w "$win32/tests/bench/RefWindow.exe")" "${BENCH_SECONDS:-15}"
+
+echo
+echo "== summary ($(uptime | sed 's/.*load average/load average/')) =="
+tr -d '\r' <"$rows" | awk -F '\t' '
+    BEGIN { printf "%-44s %12s %12s %24s %14s  %s\n", "figure", "Zielmark", "reference", "comparison", "target", "" }
+    $1 == "@table" { printf "%-44s %12s %12s %24s %14s  %s\n", $2, $3, $4, $5, $6, $7 }'
+exit "$status"

@@ -2,7 +2,6 @@
 #include "sheet/InfoListCtrl.h"
 
 #include "core/RemainingText.h"
-#include "platform/Dpi.h"
 
 #include <mbstring.h>
 
@@ -17,9 +16,8 @@ void CInfoListCtrl::InitList(CTerminList* termine)
     // The first column of a list view is always left-aligned; one made second and moved to the
     // front by deleting a placeholder keeps its right alignment.
     InsertColumn(0, "", LVCFMT_LEFT, 0, 0);
-    // Column widths for 96 dots per inch that follow the screen's density.
-    InsertColumn(1, "", LVCFMT_RIGHT, ScaleToWindow(m_hWnd, 90), 1);
-    InsertColumn(2, "", LVCFMT_LEFT, ScaleToWindow(m_hWnd, 198), 2);
+    InsertColumn(1, "", LVCFMT_RIGHT, ScaledWidth(90), 1);
+    InsertColumn(2, "", LVCFMT_LEFT, ScaledWidth(198), 2);
     SendMessage(LVM_DELETECOLUMN, 0);
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetSortColumn(0, false);
@@ -27,47 +25,41 @@ void CInfoListCtrl::InitList(CTerminList* termine)
 
 bool CInfoListCtrl::Refill(const CDateTime& now)
 {
-    DeleteAllItems();
     m_rows.clear();
-    if (m_pTermine) {
-        for (size_t i = 0; i < m_pTermine->GetSize(); ++i) {
-            const CTermin& termin = (*m_pTermine)[i];
-            m_rows.push_back(CInfoRow{termin.m_dtTarget - now,
-                                      PrepositionText(termin.m_nPreposition) + termin.m_strDescription});
-        }
+    const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
+    m_rows.reserve(count);
+    std::vector<LPARAM> indices(count);
+    // Each preposition from the string table once, not once per row.
+    std::vector<std::string> prepositions;
+    for (int32_t index = 0; index < kPrepositionCount; ++index)
+        prepositions.push_back(PrepositionText(index));
+    for (size_t i = 0; i < count; ++i) {
+        const CTermin& termin = (*m_pTermine)[i];
+        const bool known = termin.m_nPreposition >= 0 && termin.m_nPreposition < kPrepositionCount;
+        const std::string preposition =
+            known ? prepositions[static_cast<size_t>(termin.m_nPreposition)] : PrepositionText(termin.m_nPreposition);
+        m_rows.push_back(CInfoRow{termin.m_dtTarget - now, preposition + termin.m_strDescription});
+        indices[i] = static_cast<LPARAM>(i);
     }
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        InsertItemData(static_cast<LPARAM>(i));
-    Sort(-1);
+    FillSorted(std::move(indices));
     return true;
 }
 
-int CInfoListCtrl::CompareItems(LPARAM a, LPARAM b, int column)
+int CInfoListCtrl::CompareColumn(LPARAM a, LPARAM b, int column)
 {
     const CInfoRow& first = m_rows.at(static_cast<size_t>(a));
     const CInfoRow& second = m_rows.at(static_cast<size_t>(b));
-    int result = 0;
     if (column == 0) {
         const double x = first.remaining.GetTotalDays();
         const double y = second.remaining.GetTotalDays();
-        result = x > y ? 1 : x < y ? -1 : 0;
-    } else if (column == 1) {
+        return x > y ? 1 : x < y ? -1 : 0;
+    }
+    if (column == 1) {
         const int text = _mbsicmp(reinterpret_cast<const unsigned char*>(first.text.c_str()),
                                   reinterpret_cast<const unsigned char*>(second.text.c_str()));
-        result = text < 0 ? -1 : text > 0 ? 1 : 0;
+        return text < 0 ? -1 : text > 0 ? 1 : 0;
     }
-    if (result != 0 || column == m_nTieColumn)
-        return result;
-    // A tie: the next column decides, round the columns until the chain meets its start.
-    const bool startsChain = m_nTieColumn == -1;
-    if (startsChain)
-        m_nTieColumn = column;
-    const int columns = GetColumnCount();
-    const int next = column + 1 < columns ? column + 1 : 0;
-    result = CompareItems(a, b, next);
-    if (startsChain)
-        m_nTieColumn = -1;
-    return result;
+    return 0;
 }
 
 std::string CInfoListCtrl::GetCellText(LPARAM data, int column)

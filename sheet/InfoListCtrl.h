@@ -25,11 +25,10 @@ public:
     const std::vector<CInfoRow>& Rows() const { return m_rows; }
 
 protected:
-    int CompareItems(LPARAM a, LPARAM b, int column) override;
+    int CompareColumn(LPARAM a, LPARAM b, int column) override;
     std::string GetCellText(LPARAM data, int column) override;
 
 private:
-    int m_nTieColumn = -1;  // where the present chain of tie-breaks began
     CTerminList* m_pTermine = nullptr;
     std::vector<CInfoRow> m_rows;
 };

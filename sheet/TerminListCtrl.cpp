@@ -1,8 +1,7 @@
-// Appointment list: cell texts, the comparison with its cyclic tie-break, selections.
+// Appointment list: cell texts, the comparison of each column, selections.
 #include "sheet/TerminListCtrl.h"
 
 #include "core/CoreHost.h"
-#include "platform/Dpi.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -52,7 +51,7 @@ int CTerminListCtrl::WidthFor(int pixels, const std::string& widest) const
     // Never narrower than its widest text needs in the list's font, with the cell's margins.
     constexpr int kCellMargins = 14;
     const int needed = static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(widest.c_str())));
-    return std::max(ScaleToWindow(m_hWnd, pixels), needed + ScaleToWindow(m_hWnd, kCellMargins));
+    return std::max(ScaledWidth(pixels), needed + ScaledWidth(kCellMargins));
 }
 
 void CTerminListCtrl::InitList(CTerminList* list)
@@ -63,32 +62,18 @@ void CTerminListCtrl::InitList(CTerminList* list)
     InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, WidthFor(kWidthTermin, widestDate), 0);
     InsertColumnById(1, IDS_COLUMN_YEARLY, LVCFMT_CENTER,
                      WidthFor(kWidthYearly, LoadResourceText(IDS_COLUMN_YEARLY)), 1);
-    InsertColumnById(2, IDS_COLUMN_DESCRIPTION, LVCFMT_LEFT, ScaleToWindow(m_hWnd, kWidthDescription), 2);
+    InsertColumnById(2, IDS_COLUMN_DESCRIPTION, LVCFMT_LEFT, ScaledWidth(kWidthDescription), 2);
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetSortColumn(0, false);
 }
 
 bool CTerminListCtrl::Refill()
 {
-    // Thousands of rows: one repaint at the end instead of one per row.
-    SendMessage(WM_SETREDRAW, FALSE);
-    DeleteAllItems();
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
-    // The rows go in already in the order the present column and direction give (ties in list
-    // order), which spares the control a sort of rows it would first have to read back.
-    std::vector<LPARAM> order(count);
+    std::vector<LPARAM> positions(count);
     for (size_t position = 0; position < count; ++position)
-        order[position] = static_cast<LPARAM>(position);
-    const int column = GetSortColumn();
-    const bool descending = IsDescending();
-    std::stable_sort(order.begin(), order.end(), [this, column, descending](LPARAM a, LPARAM b) {
-        return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
-    });
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
-    for (const LPARAM position : order)
-        InsertItemData(position);
-    SendMessage(WM_SETREDRAW, TRUE);
-    Invalidate();
+        positions[position] = static_cast<LPARAM>(position);
+    FillSorted(std::move(positions));
     return true;
 }
 
@@ -142,33 +127,12 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
     }
 }
 
-int CTerminListCtrl::CompareItems(LPARAM a, LPARAM b, int column)
+int CTerminListCtrl::CompareColumn(LPARAM a, LPARAM b, int column)
 {
     if (!m_pTermine)
         return 0;
     const size_t count = m_pTermine->GetSize();
     if (a < 0 || b < 0 || static_cast<size_t>(a) >= count || static_cast<size_t>(b) >= count)
         return 0;
-    const int result =
-        CompareColumn((*m_pTermine)[static_cast<size_t>(a)], (*m_pTermine)[static_cast<size_t>(b)], column);
-    if (result != 0 || column == m_nColumnGuard)
-        return result;
-    // A tie: the following columns decide, in cyclic order, until the first one comes round.
-    const bool started = m_nColumnGuard == -1;
-    if (started)
-        m_nColumnGuard = column;
-    const int tieBreak = CompareItems(a, b, (column + 1) % kColumns);
-    if (started)
-        m_nColumnGuard = -1;
-    return tieBreak;
-}
-
-bool CTerminListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
-{
-    // Positions need no release per row: one notification for all rows is enough.
-    if (header->code == LVN_DELETEALLITEMS) {
-        result = TRUE;
-        return true;
-    }
-    return CSortListCtrl::OnNotifyReflect(header, result);
+    return CompareColumn((*m_pTermine)[static_cast<size_t>(a)], (*m_pTermine)[static_cast<size_t>(b)], column);
 }

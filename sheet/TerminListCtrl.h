@@ -21,20 +21,16 @@ public:
     void GetUnselectedPositions(CIndexArray& positions) const;
 
 protected:
-    int CompareItems(LPARAM a, LPARAM b, int column) override;
+    int CompareColumn(LPARAM a, LPARAM b, int column) override;
     std::string GetCellText(LPARAM data, int column) override;
-    bool OnNotifyReflect(NMHDR* header, LRESULT& result) override;
 
 private:
-    static constexpr int kColumns = 3;
     int CompareColumn(const CTermin& a, const CTermin& b, int column) const;
     // `pixels` at 96 dots per inch, scaled to the screen.
     int WidthFor(int pixels, const std::string& widest) const;
 
     CTerminList* m_pTermine = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
-    // The column whose tie started the cyclic tie-break, -1 outside one.
-    int m_nColumnGuard = -1;
 };
 
 // Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character of

@@ -4,6 +4,8 @@
 #include "core/CoreHost.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -30,6 +32,34 @@ CTimingSummary Summarize(std::vector<double> samples)
     std::nth_element(samples.begin(), middle, samples.end());
     summary.median = *middle;
     return summary;
+}
+
+void PrintTableRow(const std::string& figure, const std::string& ours, const std::string& reference,
+                   const std::string& comparison, const std::string& target, bool met)
+{
+    std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", kTableMarker, figure.c_str(), ours.c_str(), reference.c_str(),
+                comparison.c_str(), target.c_str(), met ? "ok" : "over");
+}
+
+void PrintRatioRow(const std::string& figure, double ours, double reference, const char* unit, double target)
+{
+    const double scale = std::strcmp(unit, "us") == 0 ? 1e6 : 1e3;
+    auto format = [](const char* pattern, double value, const char* suffix = "") {
+        char text[64];
+        std::snprintf(text, sizeof(text), pattern, value, suffix);
+        return std::string(text);
+    };
+    const std::string unitSuffix = std::string(" ") + unit;
+    if (reference <= 0.0) {
+        PrintTableRow(figure, format("%.2f%s", ours * scale, unitSuffix.c_str()),
+                      format("%.2f%s", reference * scale, unitSuffix.c_str()), "ratio n/a",
+                      format("ratio <= %.2f", target), false);
+        return;
+    }
+    const double ratio = ours / reference;
+    PrintTableRow(figure, format("%.2f%s", ours * scale, unitSuffix.c_str()),
+                  format("%.2f%s", reference * scale, unitSuffix.c_str()), format("ratio %.2f", ratio),
+                  format("ratio <= %.2f", target), ratio <= target);
 }
 
 std::string SoftwareKey(const std::string& path)

@@ -38,6 +38,15 @@ private:
 // days, hours, minutes and seconds; marked modified so that Save writes them.
 CTerminList SampleTermine(const CDateTime& now);
 
+// One row of the table `make bench` prints at the end: the figure, Zielmark's value, the
+// reference's value, how they compare, the target and whether it is met. The line starts with
+// kTableMarker so the script can collect the rows of every benchmark into one table.
+constexpr char kTableMarker[] = "@table";
+void PrintTableRow(const std::string& figure, const std::string& ours, const std::string& reference,
+                   const std::string& comparison, const std::string& target, bool met);
+// A row for two durations in seconds, shown in `unit` ("ms" or "us"): the ratio against `target`.
+void PrintRatioRow(const std::string& figure, double ours, double reference, const char* unit, double target);
+
 // "Software\<path>" with backslashes, as the registry calls want it.
 std::string SoftwareKey(const std::string& path);
 

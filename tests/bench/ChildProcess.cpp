@@ -1,9 +1,11 @@
 // Starting, watching and closing the programs of the idle benchmark.
 #include "ChildProcess.h"
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -61,6 +63,49 @@ double LiveThreadSeconds(DWORD processId)
     return total;
 }
 
+// The whole of a small file such as one below /proc; empty when it cannot be read.
+std::string ReadSmallFile(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    CloseHandle(file);
+    return content;
+}
+
+// RssAnon of the Linux process whose first argument is `program`, seen through Wine's drive Z:.
+bool LinuxAnonymousBytes(const std::string& program, SIZE_T& bytes)
+{
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool found = false;
+    do {
+        const std::string name = entry.cFileName;
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const std::string folder = "Z:\\proc\\" + name + "\\";
+        const std::string arguments = ReadSmallFile(folder + "cmdline");
+        if (lstrcmpiA(arguments.substr(0, arguments.find('\0')).c_str(), program.c_str()) != 0)
+            continue;
+        const std::string status = ReadSmallFile(folder + "status");
+        const size_t field = status.find("RssAnon:");
+        if (field == std::string::npos)
+            continue;
+        bytes = static_cast<SIZE_T>(std::strtoull(status.c_str() + field + 8, nullptr, 10)) * 1024;
+        found = true;
+    } while (!found && FindNextFileA(search, &entry));
+    FindClose(search);
+    return found;
+}
+
 }  // namespace
 
 CChildProcess::~CChildProcess()
@@ -80,6 +125,7 @@ bool CChildProcess::Start(const std::string& program, const std::string& argumen
 {
     if (m_info.hProcess)
         return false;
+    m_program = program;
     std::string line = "\"" + program + "\"";
     if (!arguments.empty())
         line += " " + arguments;
@@ -117,6 +163,22 @@ bool CChildProcess::CpuSeconds(double& seconds) const
         return false;
     seconds = std::max(Seconds(kernel) + Seconds(user), LiveThreadSeconds(m_info.dwProcessId));
     return true;
+}
+
+bool CChildProcess::PrivateBytes(SIZE_T& bytes, std::string& source) const
+{
+    if (!m_info.hProcess)
+        return false;
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (GetProcessMemoryInfo(m_info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)) &&
+        counters.PrivateUsage > 0) {
+        bytes = counters.PrivateUsage;
+        source = "PrivateUsage";
+        return true;
+    }
+    source = "Linux RssAnon";
+    return LinuxAnonymousBytes(m_program, bytes);
 }
 
 bool CChildProcess::Close(HWND window, DWORD timeoutMs, DWORD& exitCode)

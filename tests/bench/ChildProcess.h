@@ -20,9 +20,14 @@ public:
     bool IsRunning() const;
     // User plus kernel time so far; false when it cannot be read.
     bool CpuSeconds(double& seconds) const;
+    // Private memory of the process in bytes: the system's count where it keeps one; under Wine,
+    // which counts none for another process, the anonymous resident memory of the Linux process
+    // that runs it (RssAnon). `source` names which. False when neither can be read.
+    bool PrivateBytes(SIZE_T& bytes, std::string& source) const;
     // Posts WM_CLOSE to `window` and waits for the process to end with exit code 0.
     bool Close(HWND window, DWORD timeoutMs, DWORD& exitCode);
 
 private:
     PROCESS_INFORMATION m_info{};
+    std::string m_program;
 };

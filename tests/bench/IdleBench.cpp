@@ -1,5 +1,7 @@
-// Idle CPU share of the installed Zielmark.exe against a reference window that repaints on the
-// same 120 ms rhythm by copying a finished bitmap; both run side by side for the same period.
+// Idle CPU share and private memory of the installed Zielmark.exe against a reference window
+// that repaints on the same 120 ms rhythm by copying a finished bitmap; both run side by side
+// for the same period. Private memory is what Wine reports for the process (its Linux side's
+// anonymous resident memory), read at the end of the period.
 // Arguments: path of Zielmark.exe, path of RefWindow.exe, optional seconds (default 15).
 #include "BenchSupport.h"
 #include "ChildProcess.h"
@@ -168,6 +170,11 @@ int main(int argc, char** argv)
         return Fail("cannot read the CPU times");
     if (!app.IsRunning() || !reference.IsRunning())
         return Fail("a program ended during the measurement");
+    SIZE_T appMemory = 0, referenceMemory = 0;
+    std::string appSource, referenceSource;
+    const bool memoryRead = app.PrivateBytes(appMemory, appSource) &&
+                            reference.PrivateBytes(referenceMemory, referenceSource) && appSource == referenceSource;
+    const DWORD memoryError = memoryRead ? 0 : GetLastError();
 
     DWORD appExit = 0, referenceExit = 0;
     const bool appClosed = app.Close(appWindow, kCloseTimeoutMs, appExit);
@@ -187,6 +194,28 @@ int main(int argc, char** argv)
     else
         std::printf("idle: ratio Zielmark/reference not defined: the reference used no "
                     "measurable CPU time\n");
+    char text[3][64];
+    std::snprintf(text[0], sizeof(text[0]), "%.3f %%", appShare * 100.0);
+    std::snprintf(text[1], sizeof(text[1]), "%.3f %%", referenceShare * 100.0);
+    std::snprintf(text[2], sizeof(text[2]), "ratio %.2f", referenceShare > 0.0 ? appShare / referenceShare : 0.0);
+    PrintTableRow("idle: CPU share", text[0], text[1], text[2], "ratio <= 1.05",
+                  referenceShare > 0.0 && appShare <= 1.05 * referenceShare);
+
+    if (memoryRead) {
+        constexpr double kMegabyte = 1024.0 * 1024.0;
+        const double appMb = static_cast<double>(appMemory) / kMegabyte;
+        const double referenceMb = static_cast<double>(referenceMemory) / kMegabyte;
+        const double memoryRatio = referenceMb > 0.0 ? appMb / referenceMb : 0.0;
+        std::printf("idle: private memory (%s) Zielmark.exe %.2f MB, RefWindow.exe %.2f MB, ratio %.2f, "
+                    "difference %+.2f MB\n", appSource.c_str(), appMb, referenceMb, memoryRatio, appMb - referenceMb);
+        std::snprintf(text[0], sizeof(text[0]), "%.2f MB", appMb);
+        std::snprintf(text[1], sizeof(text[1]), "%.2f MB", referenceMb);
+        std::snprintf(text[2], sizeof(text[2]), "ratio %.2f, %+.2f MB", memoryRatio, appMb - referenceMb);
+        PrintTableRow("idle: private memory", text[0], text[1], text[2], "<= +0.50 MB", appMb - referenceMb <= 0.5);
+    } else {
+        std::printf("idle: private memory not readable (error %lu)\n", memoryError);
+        PrintTableRow("idle: private memory", "n/a", "n/a", "not readable", "<= +0.50 MB", false);
+    }
 
     if (!appClosed)
         return Fail("Zielmark.exe did not close cleanly on WM_CLOSE");

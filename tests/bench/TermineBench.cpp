@@ -1,11 +1,13 @@
-// 10,000 appointments: export and import of a list file against a plain copy of its bytes, and
-// how long the appointment list takes to fill and to sort by each column.
+// 10,000 appointments: export and import of a list file against a plain copy of its bytes, how
+// long the appointment list takes to fill and to sort by each column, what one message to a
+// bound control costs, and how long the About dialog takes to open with its list.
 #include "BenchSupport.h"
 
 #include "app/Win32CoreHost.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 #include "framework/ListFileIo.h"
+#include "sheet/InfoDlg.h"
 #include "sheet/TerminListCtrl.h"
 
 #include <windows.h>
@@ -14,23 +16,49 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
 constexpr int kAppointments = 10000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 7;
+constexpr int kMessageRuns = 41;
 
+// One run of `step`, timed whole, or by itself when it returns its own time.
 template <typename Step>
-double Median(Step step)
+double TimeOnce(Step step)
 {
-    std::vector<double> samples;
-    for (int run = 0; run < kRuns; ++run) {
-        const double start = QpcSeconds();
+    const double start = QpcSeconds();
+    if constexpr (std::is_void_v<decltype(step())>) {
         step();
-        samples.push_back(QpcSeconds() - start);
+        return QpcSeconds() - start;
+    } else {
+        return step();
     }
-    return Summarize(samples).median;
+}
+
+struct CPair {
+    double ours;
+    double reference;
+};
+
+// Medians of `ours` and `reference` run in turns, the order swapped every run, so a busy
+// machine weighs on both sides alike.
+template <typename Ours, typename Reference>
+CPair Interleaved(Ours ours, Reference reference, int runs = kRuns)
+{
+    std::vector<double> oursSamples, referenceSamples;
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) {
+            oursSamples.push_back(TimeOnce(ours));
+            referenceSamples.push_back(TimeOnce(reference));
+        } else {
+            referenceSamples.push_back(TimeOnce(reference));
+            oursSamples.push_back(TimeOnce(ours));
+        }
+    }
+    return {Summarize(oursSamples).median, Summarize(referenceSamples).median};
 }
 
 // Dates over thirty years, a third of them on the same day, descriptions with many ties.
@@ -58,11 +86,13 @@ void CopyBytes(const std::string& from, const std::string& to)
     FlushFileBuffers(out.Get());
 }
 
+// A list of ours alone in a dialog template of the program, modeless.
+template <class ListType, UINT kTemplate>
 class CListHost : public CDialog {
 public:
-    CListHost() : CDialog(IDD_TERMIN_IMPORT) {}
+    CListHost() : CDialog(kTemplate) {}
     ~CListHost() override { ::DestroyWindow(m_hWnd); }
-    CTerminListCtrl list;
+    ListType list;
 
 protected:
     BOOL OnInitDialog() override
@@ -70,6 +100,15 @@ protected:
         list.AttachDlgItem(IDC_LIST, m_hWnd);
         return TRUE;
     }
+};
+using CTerminListHost = CListHost<CTerminListCtrl, IDD_TERMIN_IMPORT>;
+using CInfoListHost = CListHost<CInfoListCtrl, IDD_INFO>;
+
+// The About dialog run modeless, so opening it can be timed; closed with the object.
+class CInfoProbe : public CInfoDlg {
+public:
+    explicit CInfoProbe(HWND owner) : CInfoDlg(owner) {}
+    ~CInfoProbe() override { ::DestroyWindow(m_hWnd); }
 };
 
 // A list view as comctl32 makes it, filled and sorted by item data with the plainest comparison.
@@ -132,13 +171,16 @@ int main()
     const std::string copy = std::string(temp) + "zm_bench_copy.lst";
 
     bool failed = false;
-    const double exportTime = Median([&] { failed |= WriteListFile(file, termine, all) != ListFileStatus::Ok; });
-    const double importTime = Median([&] {
-        CTerminList read;
-        bool invalid = false;
-        failed |= ReadListFile(file, read, invalid) != ListFileStatus::Ok || read.GetSize() != termine.GetSize();
-    });
-    const double copyTime = Median([&] { CopyBytes(file, copy); });
+    const auto copyStep = [&] { CopyBytes(file, copy); };
+    const CPair exported =
+        Interleaved([&] { failed |= WriteListFile(file, termine, all) != ListFileStatus::Ok; }, copyStep);
+    const CPair imported = Interleaved(
+        [&] {
+            CTerminList read;
+            bool invalid = false;
+            failed |= ReadListFile(file, read, invalid) != ListFileStatus::Ok || read.GetSize() != termine.GetSize();
+        },
+        copyStep);
     DeleteFileA(file.c_str());
     DeleteFileA(copy.c_str());
     if (failed) {
@@ -146,56 +188,100 @@ int main()
         return 1;
     }
     std::printf("list file of %d appointments:\n", kAppointments);
-    std::printf("  export %.1f ms, import %.1f ms, plain copy of its bytes %.1f ms\n", exportTime * 1e3,
-                importTime * 1e3, copyTime * 1e3);
-    std::printf("  export / copy %.1f, import / copy %.1f\n", exportTime / copyTime, importTime / copyTime);
+    std::printf("  export %.1f ms against a plain copy of its bytes %.1f ms: %.1f\n", exported.ours * 1e3,
+                exported.reference * 1e3, exported.ours / exported.reference);
+    std::printf("  import %.1f ms against a plain copy of its bytes %.1f ms: %.1f\n", imported.ours * 1e3,
+                imported.reference * 1e3, imported.ours / imported.reference);
+    PrintRatioRow("list file: export 10,000 vs plain copy", exported.ours, exported.reference, "ms", 4.0);
+    PrintRatioRow("list file: import 10,000 vs plain copy", imported.ours, imported.reference, "ms", 4.0);
 
-    CListHost dialog;
+    CTerminListHost dialog;
     if (!dialog.Create(nullptr)) {
         std::fprintf(stderr, "termine: the list dialog could not be created\n");
         return 1;
     }
     dialog.list.InitList(&termine);
-    const double fill = Median([&] { dialog.list.Refill(); });
-    // The same number of rows in a plain list view of the same dialog, without our subclass and
-    // texts: what the control itself costs here.
-    CListRef reference(dialog.GetSafeHwnd());
-    const double referenceFill = Median([&] { reference.Fill(kAppointments); });
-    const double referenceSort = Median([&] { reference.Sort(); });
+    // The same number of rows in a plain list view, without our subclass and texts, in a plain
+    // window whose notifications nobody looks at: what the control itself costs here.
+    const HWND plainParent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 320, 320, nullptr, nullptr, nullptr, nullptr);
+    if (!plainParent) {
+        std::fprintf(stderr, "termine: the reference window could not be created\n");
+        return 1;
+    }
+    CListRef reference(plainParent);
+    const auto referenceFill = [&] { reference.Fill(kAppointments); };
+    const auto referenceSort = [&] { reference.Sort(); };
+    const CPair fill = Interleaved([&] { dialog.list.Refill(); }, referenceFill);
 
     std::printf("appointment list with %d rows (reference: a plain list view of as many rows):\n",
                 dialog.list.GetItemCount());
-    std::printf("  fill, sorted by date: %.0f ms; plain list fill %.0f ms; ratio %.2f\n", fill * 1e3,
-                referenceFill * 1e3, fill / referenceFill);
+    std::printf("  fill, sorted by date: %.0f ms; plain list fill %.0f ms; ratio %.2f\n", fill.ours * 1e3,
+                fill.reference * 1e3, fill.ours / fill.reference);
+    PrintRatioRow("list: fill 10,000 rows vs plain list", fill.ours, fill.reference, "ms", 1.2);
     const char* const names[] = {"Termin", "jaehrl.", "Beschreibung"};
     for (int column = 0; column < 3; ++column) {
-        const double ascending = Median([&] {
-            dialog.list.SetSortColumn((column + 1) % 3, false);
-            dialog.list.Sort(column);
-        });
-        const double reversed = Median([&] {
+        const CPair ascending = Interleaved(
+            [&] {
+                dialog.list.SetSortColumn((column + 1) % 3, false);
+                dialog.list.Sort(column);
+            },
+            referenceSort);
+        const double reversed = TimeOnce([&] {
             dialog.list.SetSortColumn(column, false);
             dialog.list.Sort(-1);
             dialog.list.SetSortColumn(column, true);
             dialog.list.Sort(-1);
         }) / 2;
         std::printf("  sort by column %d \"%s\": %.0f ms, reversed %.0f ms; plain list sort %.0f ms; ratio %.2f\n",
-                    column, names[column], ascending * 1e3, reversed * 1e3, referenceSort * 1e3,
-                    ascending / referenceSort);
+                    column, names[column], ascending.ours * 1e3, reversed * 1e3, ascending.reference * 1e3,
+                    ascending.ours / ascending.reference);
+        PrintRatioRow(std::string("list: sort by \"") + names[column] + "\" vs plain list", ascending.ours,
+                      ascending.reference, "ms", 10.0);
     }
-    // What every message to a bound control pays for its subclass (comctl32 finds the chain
-    // through a window property).
+    // What every message to a bound control pays for its subclass. Short batches, interleaved
+    // and many, so a busy machine hits both sides alike.
     const HWND bound = dialog.list.GetSafeHwnd();
     const HWND plain = reference.Handle();
-    const double boundMessages = Median([&] {
+    const auto batch = [](HWND list) {
         for (int i = 0; i < kAppointments; ++i)
-            SendMessageA(bound, LVM_GETITEMCOUNT, 0, 0);
-    });
-    const double plainMessages = Median([&] {
-        for (int i = 0; i < kAppointments; ++i)
-            SendMessageA(plain, LVM_GETITEMCOUNT, 0, 0);
-    });
+            SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    };
+    const CPair messages = Interleaved([&] { batch(bound); }, [&] { batch(plain); }, kMessageRuns);
+    const double boundMessages = messages.ours;
+    const double plainMessages = messages.reference;
     std::printf("  one message to the bound list %.1f us, to the plain one %.1f us\n",
                 boundMessages * 1e6 / kAppointments, plainMessages * 1e6 / kAppointments);
+    PrintRatioRow("message to a bound list vs plain list", boundMessages / kAppointments,
+                  plainMessages / kAppointments, "us", 2.0);
+
+    // The About dialog with as many appointments: from Create until its list is filled and sorted.
+    const CPair infoOpen = Interleaved(
+        [&] {
+            CInfoProbe info(dialog.GetSafeHwnd());
+            info.Termine() = termine;
+            const double start = QpcSeconds();
+            failed |= !info.Create(dialog.GetSafeHwnd()) || info.List().GetItemCount() != kAppointments;
+            return QpcSeconds() - start;
+        },
+        referenceFill);
+    CInfoListHost infoList;
+    failed |= !infoList.Create(nullptr);
+    CPair infoFill{};
+    if (!failed) {
+        infoList.list.InitList(&termine);
+        infoFill = Interleaved([&] { infoList.list.Refill(host.Now()); }, referenceFill);
+        failed |= infoList.list.GetItemCount() != kAppointments;
+    }
+    if (failed) {
+        std::fprintf(stderr, "termine: the About dialog did not open with every appointment\n");
+        return 1;
+    }
+    std::printf("About list alone with %d appointments: fills in %.0f ms; plain list fill %.0f ms; ratio %.2f\n",
+                kAppointments, infoFill.ours * 1e3, infoFill.reference * 1e3, infoFill.ours / infoFill.reference);
+    PrintRatioRow("About: list fill 10,000 vs plain list fill", infoFill.ours, infoFill.reference, "ms", 1.2);
+    std::printf("About dialog with %d appointments: opens in %.0f ms; plain list fill %.0f ms; ratio %.2f\n",
+                kAppointments, infoOpen.ours * 1e3, infoOpen.reference * 1e3, infoOpen.ours / infoOpen.reference);
+    PrintRatioRow("About: open with 10,000 vs plain list fill", infoOpen.ours, infoOpen.reference, "ms", 1.2);
+    DestroyWindow(plainParent);
     return 0;
 }

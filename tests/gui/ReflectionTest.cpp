@@ -130,3 +130,109 @@ TEST(Attach, DetachedControlSurvivesItsObjectAndOnlyOneObjectBindsIt)
     EXPECT_EQ(again.Detach(), edit);
     EXPECT_TRUE(IsWindow(edit));
 }
+
+namespace {
+
+// Counts the texts set through it, so the test sees which messages reach the object.
+class CCountingEdit : public CWnd {
+public:
+    int textsSet = 0;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_SETTEXT)
+            ++textsSet;
+        return CWnd::WindowProc(msg, wParam, lParam);
+    }
+};
+
+// A foreign subclass as another library would add it; it keeps its state in properties.
+const char kOuterProc[] = "Test.OuterProc";
+const char kOuterCalls[] = "Test.OuterCalls";
+
+LRESULT CALLBACK OuterSubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SETTEXT) {
+        const auto calls = reinterpret_cast<INT_PTR>(GetPropA(window, kOuterCalls));
+        SetPropA(window, kOuterCalls, reinterpret_cast<HANDLE>(calls + 1));
+    }
+    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOuterProc));
+    if (msg == WM_NCDESTROY) {
+        RemovePropA(window, kOuterProc);
+        RemovePropA(window, kOuterCalls);
+    }
+    return CallWindowProcW(original, window, msg, wParam, lParam);
+}
+
+INT_PTR OuterCalls(HWND window)
+{
+    return reinterpret_cast<INT_PTR>(GetPropA(window, kOuterCalls));
+}
+
+HWND MakeEdit(HWND parent)
+{
+    return CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+}  // namespace
+
+TEST(Attach, AnAttachedControlKeepsUserDataThatIsNotOursAndGetsItsProcedureBack)
+{
+    CPlainWindow owner;
+    for (const LONG_PTR userData : {LONG_PTR{0}, LONG_PTR{0x1234}}) {
+        const HWND edit = MakeEdit(owner.Handle());
+        SetWindowLongPtrW(edit, GWLP_USERDATA, userData);
+        const LONG_PTR procedure = GetWindowLongPtrW(edit, GWLP_WNDPROC);
+        {
+            CCountingEdit object;
+            ASSERT_TRUE(object.Attach(edit));
+            EXPECT_EQ(CWnd::FromHandle(edit), &object);
+            SetWindowTextA(edit, "gebunden");
+            EXPECT_EQ(object.textsSet, 1) << "user data " << userData;
+            EXPECT_EQ(TextOf(edit), "gebunden");
+            if (userData != 0)
+                EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_USERDATA), userData);
+        }
+        EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), procedure);
+        EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_USERDATA), userData);
+        EXPECT_EQ(CWnd::FromHandle(edit), nullptr);
+        DestroyWindow(edit);
+    }
+}
+
+TEST(Attach, ASubclassAddedAfterOursStaysWorkingWhenTheObjectGoes)
+{
+    CPlainWindow owner;
+    const HWND edit = MakeEdit(owner.Handle());
+    {
+        CCountingEdit object;
+        ASSERT_TRUE(object.Attach(edit));
+        SetPropA(edit, kOuterProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
+        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterSubclass));
+        SetWindowTextA(edit, "eins");
+        EXPECT_EQ(object.textsSet, 1);
+        EXPECT_EQ(CWnd::FromHandle(edit), &object);  // found through the property now
+    }
+    // Ours cannot be taken out from under the outer one; it passes everything on.
+    EXPECT_EQ(CWnd::FromHandle(edit), nullptr);
+    SetWindowTextA(edit, "zwei");
+    EXPECT_EQ(TextOf(edit), "zwei");
+    EXPECT_EQ(OuterCalls(edit), 2);
+    CWnd again;
+    EXPECT_FALSE(again.Attach(edit));  // it would chain into our old procedure twice
+    EXPECT_TRUE(DestroyWindow(edit));
+}
+
+TEST(Attach, AControlDestroyedBeforeItsObjectLeavesItUnbound)
+{
+    CPlainWindow owner;
+    const HWND edit = MakeEdit(owner.Handle());
+    CCountingEdit object;
+    ASSERT_TRUE(object.Attach(edit));
+    EXPECT_TRUE(DestroyWindow(edit));
+    EXPECT_EQ(object.GetSafeHwnd(), nullptr);
+    EXPECT_FALSE(object.IsAttached());
+    EXPECT_EQ(object.Detach(), nullptr);
+}

@@ -52,10 +52,12 @@ protected:
     }
 };
 
-class CNumberListHost : public CListHostDlg {
+// A list of one column "Zahl" in the import dialog's template.
+template <class ListType>
+class CNumberColumnHost : public CListHostDlg {
 public:
     using CListHostDlg::CListHostDlg;
-    CNumberList list;
+    ListType list;
 
 protected:
     BOOL OnInitDialog() override
@@ -65,6 +67,16 @@ protected:
         return TRUE;
     }
 };
+using CNumberListHost = CNumberColumnHost<CNumberList>;
+
+// Numbers compared by their tens alone, so that rows tie.
+class CTensList : public CSortListCtrl {
+protected:
+    int CompareColumn(LPARAM a, LPARAM b, int) override { return static_cast<int>(a / 10 - b / 10); }
+    std::string GetCellText(LPARAM data, int) override { return std::to_string(data); }
+};
+
+using CTensListHost = CNumberColumnHost<CTensList>;
 
 // The import dialog run modeless, so its window can be pushed around.
 class CImportDlgProbe : public CTerminImportDlg {
@@ -147,6 +159,38 @@ TEST_F(SortListCtrlTest, RefusedItemDataIsNotInsertedAndDeletedRowsReleaseTheirs
     host.list.DeleteAllItems();
     std::sort(host.list.released.begin() + 1, host.list.released.end());
     EXPECT_EQ(host.list.released, (std::vector<LPARAM>{20, 10, 30}));
+}
+
+TEST_F(SortListCtrlTest, TiesKeepTheirOrderAlsoWhenRowsChangedBehindTheListsBack)
+{
+    CTensListHost host(mainWindow.Handle());
+    ASSERT_TRUE(host.Create(mainWindow.Handle()));
+    for (const LPARAM number : {21, 15, 12, 27, 11})
+        host.list.InsertItemData(number);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"15", "12", "11", "21", "27"}));
+    host.list.SetSortColumn(0, true);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"21", "27", "15", "12", "11"}));
+
+    // A row deleted and one inserted straight through the control.
+    SendMessageA(host.List(), LVM_DELETEITEM, 0, 0);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = 1;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.lParam = 13;
+    SendMessageA(host.List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    ASSERT_EQ(ColumnTexts(host.List(), 0), (Texts{"27", "13", "15", "12", "11"}));
+    host.list.SetSortColumn(0, false);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"13", "15", "12", "11", "27"}));
+    // Deleted one by one, then filled anew through the list: still in step.
+    host.list.DeleteAllItems();
+    for (const LPARAM number : {31, 5, 38, 1})
+        host.list.InsertItemData(number);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"5", "1", "31", "38"}));
 }
 
 TEST_F(SortListCtrlTest, ASizingDialogKeepsItsSizeFromEveryEdgeAndCorner)

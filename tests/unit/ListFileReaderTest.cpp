@@ -239,6 +239,12 @@ TEST(ListFileRead, BytesArrivingOneByOneReadTheSame)
     EXPECT_EQ(ReadFrom(utf8).lines, (Lines{"24.12.2021;1;0;B\xFCro", "01.05.2022;0;0;Mai"}));
     CTricklingSource utf16(Utf16(u"01.05.2022;0;0;Mai\r\n", true));
     EXPECT_EQ(ReadFrom(utf16).lines, (Lines{"01.05.2022;0;0;Mai"}));
+    // Without a mark the encoding is found one byte at a time as well: UTF-8 after ASCII, and
+    // a byte that cannot be UTF-8 making the whole file ANSI.
+    CTricklingSource unmarked("01.05.2022;0;0;Mai\n24.12.2021;1;0;B\xC3\xBCro");
+    EXPECT_EQ(ReadFrom(unmarked).lines, (Lines{"01.05.2022;0;0;Mai", "24.12.2021;1;0;B\xFCro"}));
+    CTricklingSource ansi("24.12.2021;1;0;B\xC3\xBCro\r01.05.2022;0;0;M\xE4rz");
+    EXPECT_EQ(ReadFrom(ansi).lines, (Lines{"24.12.2021;1;0;B\xC3\xBCro", "01.05.2022;0;0;M\xE4rz"}));
 }
 
 TEST(ListFileRead, AReadErrorIsReportedWhereverItHappens)
