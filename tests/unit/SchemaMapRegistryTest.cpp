@@ -4,6 +4,7 @@
 
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
+#include "framework/WinApp.h"
 
 #include "RegistryTestSupport.h"
 
@@ -134,9 +135,9 @@ TEST_F(SchemaRegistryTest, FirstRunImportsEveryLineWithAColon)
                     "ohne Doppelpunkt\r\n"
                     "Uhr:12:30\r\n"
                     "Null:1;0x1;0x2;1;0x3;0x4;0\r\n");
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
-    EXPECT_EQ(result.error, 0);
+    EXPECT_EQ(result.failed, 0u);
     EXPECT_EQ(result.written, 3u);
     EXPECT_EQ(result.skippedLines, (Lines{2, 3}));
     EXPECT_EQ(SortedNames("Schemata"), (Names{"Null", "Uhr", "Wald"}));
@@ -153,21 +154,21 @@ TEST_F(SchemaRegistryTest, ExistingApplicationKeyMeansNoImport)
 {
     WriteSchemeFile("Wald:1;0x1;0x2;1;0x3;0x4;5\n");
     WriteRaw("MainWnd", "Border", REG_BINARY, "\1", 1);
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NotFirstRun);
     EXPECT_FALSE(KeyExists("Schemata"));
 
     // An empty application key counts as well, and so does an empty "Schemata".
     RegDeleteTreeA(HKEY_CURRENT_USER, KeyPath("MainWnd").c_str());
     ASSERT_TRUE(KeyExists(""));
-    EXPECT_EQ(CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun().outcome,
+    EXPECT_EQ(CDefaultSchemes(schemeFile).ImportIfFirstRun(profile).outcome,
               CDefaultSchemes::Outcome::NotFirstRun);
     EXPECT_FALSE(KeyExists("Schemata"));
 }
 
 TEST_F(SchemaRegistryTest, MissingFileImportsNothingAndCreatesNoKey)
 {
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NoFile);
     EXPECT_FALSE(KeyExists(""));
 }
@@ -177,9 +178,9 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
     std::string shipped = ZM_SHIPPED_DEFSCHEM;
     if (!shipped.empty() && shipped[0] == '/')
         shipped = "Z:" + shipped;  // the build folder seen through Wine's root drive
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), shipped).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(shipped).ImportIfFirstRun(profile);
     ASSERT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
-    EXPECT_EQ(result.error, 0);
+    EXPECT_EQ(result.failed, 0u);
     EXPECT_TRUE(result.skippedLines.empty());
     EXPECT_GE(result.written, 6u);
     EXPECT_LE(result.written, 10u);
@@ -196,7 +197,9 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
 
 TEST(DefaultSchemes, FileLiesBesideTheProgram)
 {
-    const std::string path = CDefaultSchemes::DefaultSchemeFile();
+    orv::Windows::WinApp app("Zielmark");
+    ASSERT_TRUE(app.InitPaths());
+    const std::string path = app.GetPaths().programFolder + CDefaultSchemes::kFileName;
     const std::string program = orv::Windows::GetModulePath(nullptr);
     const size_t slash = program.find_last_of('\\');
     ASSERT_NE(slash, std::string::npos);
