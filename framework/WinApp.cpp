@@ -13,15 +13,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-namespace {
-CWinApp* g_application = nullptr;  // the one application object
-}
-
 CWinApp::CWinApp(const char* appName)
 {
     m_strAppName = appName ? appName : LoadResourceText(IDS_APP_NAME);
     m_hInstance = GetModuleHandleA(nullptr);
-    g_application = this;
+    s_pApplication = this;
     // List views, date pickers, trackbars and property sheets need their classes registered
     // before the first dialog that holds one is created.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
@@ -31,13 +27,8 @@ CWinApp::CWinApp(const char* appName)
 
 CWinApp::~CWinApp()
 {
-    if (g_application == this)
-        g_application = nullptr;
-}
-
-CWinApp* CWinApp::Current()
-{
-    return g_application;
+    if (s_pApplication == this)
+        s_pApplication = nullptr;
 }
 
 int CWinApp::WinMain(HINSTANCE instance, int showCommand)

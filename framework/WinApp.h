@@ -22,8 +22,6 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
 
-    static CWinApp* Current();
-
     // Runs InitInstance, the message loop while it succeeded, then ExitInstance.
     int WinMain(HINSTANCE instance, int showCommand);
 
@@ -41,6 +39,8 @@ public:
 
 protected:
     int m_nExitCode = 0;
+    // The one application object, for the few at the top that may ask for it.
+    static inline CWinApp* s_pApplication = nullptr;
 };
 
 namespace orv::Windows {
@@ -63,7 +63,7 @@ public:
     explicit WinApp(const char* appName = nullptr);
     ~WinApp() override;
 
-    static WinApp* Current() { return static_cast<WinApp*>(CWinApp::Current()); }
+    static WinApp* Current() { return static_cast<WinApp*>(s_pApplication); }
 
     BOOL InitInstance() override;
     // Program, help and registry paths; false when the program path is unknown.
