@@ -75,8 +75,6 @@ WinApp::WinApp(const char* appName)
 
 WinApp::~WinApp()
 {
-    // The window must not call an application that is gone.
-    ReleaseMainWindow();
     // The viewer's windows live as long as its library: it stays loaded until the end.
     if (m_hHelpViewer)
         FreeLibrary(m_hHelpViewer);
@@ -117,8 +115,13 @@ void WinApp::SetMainWindow(CWnd* window)
     ReleaseMainWindow();
     m_pMainWnd = window;
     m_pOwnerWnd = window;
-    if (window)
-        window->SetAfterLastMessage([this] { OnMainWindowDestroyed(); });
+    if (!window)
+        return;
+    // A window that outlives the application finds the token gone and calls nothing.
+    window->SetAfterLastMessage([this, alive = std::weak_ptr<int>(m_pLifeToken)] {
+        if (!alive.expired())
+            OnMainWindowDestroyed();
+    });
 }
 
 void WinApp::ReleaseMainWindow()

@@ -107,6 +107,7 @@ private:
     std::unique_ptr<CProfile> m_pProfile;
     CAppPaths m_paths;
     HMODULE m_hHelpViewer = nullptr;
+    std::shared_ptr<int> m_pLifeToken = std::make_shared<int>(0);  // expires with the object
 };
 
 // Moves a window so that its upper left corner is at the mouse cursor, on the screen, topmost.
