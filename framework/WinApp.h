@@ -85,9 +85,8 @@ public:
     CMessageHelpMap& HelpTopics() { return m_helpTopics; }
     void SetHelpCallback(MessageHelpCallback callback, void* userData);
 
+    // In the web browser when m_bHelpInBrowser is set, else through the compiled-help viewer.
     void ShowHelpTopic(const char* topic) override;
-    void DisplayBrowserHelp(const char* topic);
-    void DisplayHHelp(const char* topic);
 
     bool m_bHelpInBrowser = false;
 
@@ -98,6 +97,8 @@ protected:
 
 private:
     static void HelpHandler(int event, int32_t messageId, void* userData, CMessageDlg* dialog);
+    void DisplayBrowserHelp(const char* topic);
+    void DisplayHHelp(const char* topic);
 
     CWnd* m_pOwnerWnd = nullptr;
     CMessageHelpMap m_helpTopics;
