@@ -45,10 +45,10 @@ BOOL CMainApp::InitInstance()
     }
     if (!WinApp::InitInstance())
         return FALSE;
-    m_bHelpInBrowser = 1;
+    m_bHelpInBrowser = true;
     RegisterMessageTopics();
     // A missing scheme file on the first run leaves the scheme list empty; nothing is shown.
-    CDefaultSchemes(GetRegistryKey()).ImportIfFirstRun();
+    CDefaultSchemes(GetPaths().programFolder + CDefaultSchemes::kFileName).ImportIfFirstRun(*GetProfile());
 
     CTimerWnd* window = CreateTimerWindow();
     if (!window)

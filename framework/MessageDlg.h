@@ -25,7 +25,6 @@ public:
     ~CMessageDlg() override;
 
     void SetHelp(MessageHelpCallback callback, int32_t messageId, void* userData);
-    bool HasHelp() const { return m_helpCallback != nullptr; }
 
     bool PreTranslateMessage(MSG* msg) override;
 

@@ -51,12 +51,6 @@ int32_t CRegistryProfile::GetInt(const std::string& name, int32_t defaultValue)
     return m_section.GetInt(value, name) == ERROR_SUCCESS ? value : defaultValue;
 }
 
-void CRegistryProfile::GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
-                                   int32_t* result)
-{
-    GetBinary(name, count * sizeof(int32_t), defaults, result);
-}
-
 long CRegistryProfile::GetBinary(const std::string& name, size_t size, const void* defaults,
                                  void* result)
 {
@@ -79,11 +73,6 @@ bool CRegistryProfile::WriteBool(const std::string& name, bool value)
 bool CRegistryProfile::WriteInt(const std::string& name, int32_t value)
 {
     return m_section.SetInt(value, name) == ERROR_SUCCESS;
-}
-
-bool CRegistryProfile::WriteIntArray(const std::string& name, size_t count, const int32_t* values)
-{
-    return WriteBinary(name, count * sizeof(int32_t), values);
 }
 
 bool CRegistryProfile::WriteBinary(const std::string& name, size_t size, const void* data)
@@ -112,6 +101,12 @@ bool CRegistryProfile::Flush()
     if (appKey.Open(HKEY_CURRENT_USER, AppKeyPath(), KEY_READ) != ERROR_SUCCESS)
         return true;  // nothing stored, nothing to write through
     return RegFlushKey(appKey.Handle()) == ERROR_SUCCESS;
+}
+
+bool CRegistryProfile::Exists()
+{
+    CRegistryKey appKey;
+    return appKey.Open(HKEY_CURRENT_USER, AppKeyPath(), KEY_READ) == ERROR_SUCCESS;
 }
 
 void CRegistryProfile::ListValueNames(const std::string& section, std::vector<std::string>& names)

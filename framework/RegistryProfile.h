@@ -13,7 +13,6 @@ public:
 
     // The part of the key path between "Software\" and the section, e.g. "Orvanta\Zielmark".
     void SetPath(const char* path);
-    const std::string& GetPath() const { return m_path; }
 
     bool OpenSection(const std::string& section) override;
     long CloseSection() override;
@@ -22,20 +21,18 @@ public:
     std::string GetString(const std::string& name, const std::string& defaultValue) override;
     bool GetBool(const std::string& name, bool defaultValue) override;
     int32_t GetInt(const std::string& name, int32_t defaultValue) override;
-    void GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
-                     int32_t* result) override;
     long GetBinary(const std::string& name, size_t size, const void* defaults,
                    void* result) override;
 
     bool WriteString(const std::string& name, const std::string& text) override;
     bool WriteBool(const std::string& name, bool value) override;
     bool WriteInt(const std::string& name, int32_t value) override;
-    bool WriteIntArray(const std::string& name, size_t count, const int32_t* values) override;
     bool WriteBinary(const std::string& name, size_t size, const void* data) override;
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
     bool Flush() override;
+    bool Exists() override;
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
 private:

@@ -1,14 +1,55 @@
-// Application base: paths, settings store, message reporting and help display.
+// Application bases: registration and the message loop; paths, settings store, message
+// reporting and help display.
 #include "framework/WinApp.h"
 
 #include "core/HelpText.h"
+#include "core/StringUtil.h"
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
-#include "core/StringUtil.h"
+#include "platform/ModalLoop.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
+
+CWinApp::CWinApp(const char* appName)
+{
+    m_strAppName = appName ? appName : LoadResourceText(IDS_APP_NAME);
+    m_hInstance = GetModuleHandleA(nullptr);
+    s_pApplication = this;
+    // List views, date pickers, trackbars and property sheets need their classes registered
+    // before the first dialog that holds one is created.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+CWinApp::~CWinApp()
+{
+    if (s_pApplication == this)
+        s_pApplication = nullptr;
+}
+
+int CWinApp::WinMain(HINSTANCE instance, int showCommand)
+{
+    m_hInstance = instance;
+    m_nCmdShow = showCommand;
+    if (InitInstance())
+        m_nExitCode = Run();
+    return ExitInstance();
+}
+
+void CWinApp::OnMainWindowDestroyed()
+{
+    m_pMainWnd = nullptr;
+    PostQuitMessage(0);
+}
+
+int CWinApp::Run()
+{
+    return RunMessageLoop();
+}
 
 namespace orv::Windows {
 
@@ -41,42 +82,52 @@ WinApp::~WinApp()
 
 BOOL WinApp::InitInstance()
 {
-    m_strCommandLine = GetCommandLineA();  // kept, not acted on
     const BOOL pathsKnown = InitPaths();
     auto profile = std::make_unique<CRegistryProfile>();
-    profile->SetPath(m_strRegistryKey.c_str());
+    profile->SetPath(m_paths.registryKey.c_str());
     m_pProfile = std::move(profile);
     return pathsKnown;
 }
 
+CAppPaths AppPathsFor(const std::string& programPath, const std::string& appName)
+{
+    CAppPaths paths;
+    if (programPath.empty())
+        return paths;
+    paths.programPath = programPath;
+    CPathParts parts(programPath);
+    paths.programFolder = parts.GetFolder();
+    paths.registryKey = "Orvanta\\" + appName;
+    parts.SetExtension(".chm");
+    paths.helpFilePath = parts.GetFullPath();
+    paths.helpFolder = paths.programFolder + "help\\";
+    return paths;
+}
+
 BOOL WinApp::InitPaths()
 {
-    m_strProgramPath = GetModulePath(m_hInstance);
-    if (m_strProgramPath.empty()) {
-        m_strAppNameCopy = CWinApp::m_strAppName;
-        return FALSE;
-    }
-    CPathParts parts(m_strProgramPath);
-    m_strProgramFolder = parts.GetFolder();
-    parts.SetExtension(".ini");
-    m_strProfileName = parts.GetFullPath();
-    m_strRegistryKey = "Orvanta\\" + CWinApp::m_strAppName;
-    parts.SetExtension(".chm");
-    m_strHelpFilePath = parts.GetFullPath();
-    m_strHelpFolder = m_strProgramFolder + "help\\";
-    m_strAppNameCopy = CWinApp::m_strAppName;
-    return TRUE;
+    m_paths = AppPathsFor(GetModulePath(m_hInstance), m_strAppName);
+    return m_paths.programPath.empty() ? FALSE : TRUE;
 }
 
 void WinApp::SetMainWindow(CWnd* window)
 {
+    ReleaseMainWindow();
     m_pMainWnd = window;
     m_pOwnerWnd = window;
+    if (!window)
+        return;
+    // A window that outlives the application finds the token gone and calls nothing.
+    window->SetAfterLastMessage([this, alive = std::weak_ptr<int>(m_pLifeToken)] {
+        if (!alive.expired())
+            OnMainWindowDestroyed();
+    });
 }
 
 void WinApp::ReleaseMainWindow()
 {
     if (m_pMainWnd) {
+        m_pMainWnd->SetAfterLastMessage(nullptr);
         m_pOwnerWnd = nullptr;
         m_pMainWnd = nullptr;
     }
@@ -96,28 +147,19 @@ void WinApp::SetHelpCallback(MessageHelpCallback callback, void* userData)
     m_pHelpUserData = userData;
 }
 
-void WinApp::ShowError(int id, ...)
-{
-    va_list args;
-    va_start(args, id);
-    ShowNumbered(id, args, IDS_CAPTION_ERROR, kMessageError);
-    va_end(args);
-}
-
-void WinApp::ShowWarning(int id, ...)
-{
-    va_list args;
-    va_start(args, id);
-    ShowNumbered(id, args, IDS_CAPTION_WARNING, kMessageWarning);
-    va_end(args);
-}
-
-void WinApp::ShowNumbered(int id, va_list args, int captionId, int kind)
+void WinApp::ShowNumbered(int id, int kind, va_list args)
 {
     m_nCurrentMessageId = id;
     const std::string format = LoadResourceText(id);
-    const std::string caption = LoadResourceText(captionId);
+    const std::string caption =
+        LoadResourceText(kind == kMessageWarning ? IDS_CAPTION_WARNING : IDS_CAPTION_ERROR);
     ShowMessage(format.c_str(), args, caption.c_str(), kind);
+}
+
+bool WinApp::AskYesNo(HWND owner, int textId)
+{
+    return MessageBoxA(owner, LoadResourceText(textId).c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 INT_PTR WinApp::ShowMessage(const char* format, va_list args, const char* caption, int kind)
@@ -160,7 +202,7 @@ void WinApp::ShowHelpTopic(const char* topic)
 
 void WinApp::DisplayBrowserHelp(const char* topic)
 {
-    const HelpPage page = HelpPageFor(m_strHelpFolder, topic ? topic : "");
+    const HelpPage page = HelpPageFor(m_paths.helpFolder, topic ? topic : "");
     char program[MAX_PATH + 1] = "";
     const auto found = reinterpret_cast<INT_PTR>(FindExecutableA(page.file.c_str(), nullptr, program));
     INT_PTR started = 0;
@@ -173,7 +215,7 @@ void WinApp::DisplayBrowserHelp(const char* topic)
 
 void WinApp::DisplayHHelp(const char* topic)
 {
-    std::string helpFile = m_strHelpFilePath;
+    std::string helpFile = m_paths.helpFilePath;
     if (topic)
         helpFile += topic;
     HWND owner = GetOwnerHandle() ? GetOwnerHandle() : GetDesktopWindow();

@@ -1,70 +1,104 @@
-// The application base: program and help paths, the settings store, the owner of messages and
-// help windows, numbered messages with their help topics, and the two ways of showing help.
+// The application object's bases: the instance, name, main window and message loop (CWinApp),
+// and the framework's application base (orv::Windows::WinApp) with the program and help paths,
+// the settings store, the owner of messages and help windows, numbered messages with their
+// help topics, and the two ways of showing help.
 #pragma once
 
-#include "framework/MessageDlg.h"
 #include "core/MessageHelpMap.h"
 #include "core/Profile.h"
-#include "platform/Dialog.h"
-#include "platform/ModalLoop.h"
-#include "platform/WinApp.h"
+#include "framework/AppServices.h"
+#include "framework/MessageDlg.h"
+#include "platform/Wnd.h"
 
 #include <cstdarg>
 #include <memory>
 #include <string>
 
+class CWinApp {
+public:
+    // The one application object registers itself; there is never more than one.
+    explicit CWinApp(const char* appName = nullptr);
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // Runs InitInstance, the message loop while it succeeded, then ExitInstance.
+    int WinMain(HINSTANCE instance, int showCommand);
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance() { return m_nExitCode; }
+    // Pumps messages until WM_QUIT; returns its exit code.
+    virtual int Run();
+    // The main window has received its last message: the message loop ends.
+    virtual void OnMainWindowDestroyed();
+
+    HINSTANCE m_hInstance = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+    std::string m_strAppName;
+    CWnd* m_pMainWnd = nullptr;
+
+protected:
+    int m_nExitCode = 0;
+    // The one application object, for the few at the top that may ask for it.
+    static inline CWinApp* s_pApplication = nullptr;
+};
+
 namespace orv::Windows {
 
-class WinApp : public CWinApp {
+// Where the program's files and settings are, derived from the program file and the
+// application name.
+struct CAppPaths {
+    std::string programPath;    // the program file
+    std::string programFolder;  // its drive and folder, with a trailing "\"
+    std::string helpFolder;     // the folder "help\" in the program folder
+    std::string helpFilePath;   // the compiled help file: the program path with ".chm"
+    std::string registryKey;    // "Orvanta\" + application name, below HKCU\Software
+};
+
+// All empty for an empty program path.
+CAppPaths AppPathsFor(const std::string& programPath, const std::string& appName);
+
+class WinApp : public CWinApp, public CAppServices {
 public:
     explicit WinApp(const char* appName = nullptr);
     ~WinApp() override;
 
-    static WinApp* Current() { return static_cast<WinApp*>(CWinApp::Current()); }
+    static WinApp* Current() { return static_cast<WinApp*>(s_pApplication); }
 
     BOOL InitInstance() override;
     // Program, help and registry paths; false when the program path is unknown.
     virtual BOOL InitPaths();
 
+    // The window becomes the main window and the owner of messages; the application learns
+    // from the window itself when it is gone.
     void SetMainWindow(CWnd* window);
     void ReleaseMainWindow();
     void OnMainWindowDestroyed() override;
-    CWnd* GetOwnerWindow() const { return m_pOwnerWnd; }
     HWND GetOwnerHandle() const { return m_pOwnerWnd ? m_pOwnerWnd->GetSafeHwnd() : nullptr; }
 
     CProfile* GetProfile() const { return m_pProfile.get(); }
 
-    // Numbered messages: the string-table text of `id`, formatted with the arguments.
-    void ShowError(int id, ...);
-    void ShowWarning(int id, ...);
     INT_PTR ShowMessage(const char* format, va_list args, const char* caption, int kind);
-    // Runs a dialog, sheet or system dialog with it as the owner of every message and help
-    // window meanwhile (for a system dialog: its owner).
-    INT_PTR RunModal(CModalWnd& dialog);
+    INT_PTR RunModal(CModalWnd& dialog) override;
+    bool AskYesNo(HWND owner, int textId) override;
 
     CMessageHelpMap& HelpTopics() { return m_helpTopics; }
     void SetHelpCallback(MessageHelpCallback callback, void* userData);
-    int32_t GetCurrentMessageId() const { return m_nCurrentMessageId; }
 
-    virtual void ShowHelpTopic(const char* topic);
-    void DisplayBrowserHelp(const char* topic);
-    void DisplayHHelp(const char* topic);
+    // In the web browser when m_bHelpInBrowser is set, else through the compiled-help viewer.
+    void ShowHelpTopic(const char* topic) override;
 
-    int32_t m_bHelpInBrowser = 0;
+    bool m_bHelpInBrowser = false;
 
-    const std::string& GetProgramPath() const { return m_strProgramPath; }
-    const std::string& GetProgramFolder() const { return m_strProgramFolder; }
-    const std::string& GetHelpFolder() const { return m_strHelpFolder; }
-    const std::string& GetRegistryKey() const { return m_strRegistryKey; }
-    const std::string& GetProfileFileName() const { return m_strProfileName; }
-    const std::string& GetHelpFilePath() const { return m_strHelpFilePath; }
+    const CAppPaths& GetPaths() const { return m_paths; }
 
 protected:
-    void SetHelpFolder(const std::string& folder) { m_strHelpFolder = folder; }
+    void ShowNumbered(int id, int kind, va_list args) override;
 
 private:
     static void HelpHandler(int event, int32_t messageId, void* userData, CMessageDlg* dialog);
-    void ShowNumbered(int id, va_list args, int captionId, int kind);
+    void DisplayBrowserHelp(const char* topic);
+    void DisplayHHelp(const char* topic);
 
     CWnd* m_pOwnerWnd = nullptr;
     CMessageHelpMap m_helpTopics;
@@ -72,15 +106,9 @@ private:
     int32_t m_nCurrentMessageId = 0;
     void* m_pHelpUserData;
     std::unique_ptr<CProfile> m_pProfile;
-    std::string m_strCommandLine;
-    std::string m_strProgramPath;
-    std::string m_strProgramFolder;
-    std::string m_strHelpFolder;
-    std::string m_strAppNameCopy;
-    std::string m_strProfileName;
-    std::string m_strRegistryKey;
-    std::string m_strHelpFilePath;
+    CAppPaths m_paths;
     HMODULE m_hHelpViewer = nullptr;
+    std::shared_ptr<int> m_pLifeToken = std::make_shared<int>(0);  // expires with the object
 };
 
 // Moves a window so that its upper left corner is at the mouse cursor, on the screen, topmost.

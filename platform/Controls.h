@@ -26,7 +26,6 @@ class CComboBox : public CWnd {
 public:
     int AddString(const std::string& text) const;
     void ResetContent() const { SendMessage(CB_RESETCONTENT); }
-    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     void SetCurSel(int index) const { SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index)); }
     // Selects the first item that begins with `prefix` (case ignored); its index or CB_ERR.
@@ -34,7 +33,6 @@ public:
     std::string GetLBText(int index) const;
     LPARAM GetItemData(int index) const { return SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index)); }
     void SetItemData(int index, LPARAM data) const { SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
-    bool GetDroppedState() const { return SendMessage(CB_GETDROPPEDSTATE) != 0; }
 };
 
 class CSliderCtrl : public CWnd {

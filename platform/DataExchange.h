@@ -11,7 +11,6 @@ public:
     // `save` true: controls to members; false: members to controls.
     CDataExchange(HWND dialog, bool save) : m_dialog(dialog), m_save(save) {}
 
-    bool IsSaving() const { return m_save; }
     // The first control whose value could not be taken, 0 while all went well.
     int FailedControl() const { return m_failedControl; }
 

@@ -21,8 +21,6 @@ public:
     // False when the menu has no item with that command id.
     bool CheckItem(UINT commandId, bool checked);
 
-    bool IsBorrowed() const { return m_bBorrowed; }
-
 private:
     bool m_bBorrowed = false;
 };

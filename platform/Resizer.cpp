@@ -8,9 +8,6 @@ void CResizer::Init(HWND dialog, const std::vector<Rule>& rules)
     RECT client{};
     GetClientRect(dialog, &client);
     m_startClient = SIZE{client.right, client.bottom};
-    RECT window{};
-    GetWindowRect(dialog, &window);
-    m_minimum = SIZE{window.right - window.left, window.bottom - window.top};
     for (const Rule& rule : rules) {
         const HWND control = GetDlgItem(dialog, rule.controlId);
         if (!control)
@@ -53,8 +50,3 @@ void CResizer::OnSize(int clientWidth, int clientHeight) const
     InvalidateRect(m_dialog, nullptr, TRUE);
 }
 
-void CResizer::OnGetMinMaxInfo(MINMAXINFO* info) const
-{
-    if (m_minimum.cx > 0)
-        info->ptMinTrackSize = POINT{m_minimum.cx, m_minimum.cy};
-}

@@ -1,5 +1,5 @@
-// Keeps a dialog's controls anchored to its edges while it is resized, and the dialog at least
-// as large as it started.
+// Keeps a dialog's controls anchored to its edges while it is resized (the sizing dialog keeps
+// its minimum size).
 #pragma once
 
 #include <windows.h>
@@ -14,12 +14,10 @@ public:
         unsigned anchors;  // kRight moves with the right edge, kLeft | kRight stretches, ...
     };
 
-    // Records the controls' rectangles and the window's present size as the minimum.
+    // Records the controls' rectangles and the present client size.
     void Init(HWND dialog, const std::vector<Rule>& rules);
     // WM_SIZE: moves and sizes every control by the change of the client size.
     void OnSize(int clientWidth, int clientHeight) const;
-    // WM_GETMINMAXINFO: no smaller than at Init.
-    void OnGetMinMaxInfo(MINMAXINFO* info) const;
 
 private:
     struct Item {
@@ -28,6 +26,5 @@ private:
     };
     HWND m_dialog = nullptr;
     SIZE m_startClient{0, 0};
-    SIZE m_minimum{0, 0};
     std::vector<Item> m_items;
 };

@@ -71,13 +71,10 @@ LRESULT CSizingDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 CAccelDialog::CAccelDialog(UINT iconId, UINT acceleratorId, UINT templateId, HWND parent)
-    : CSizingDialog(templateId, parent)
+    : CSizingDialog(templateId, parent), m_accelerators(acceleratorId)
 {
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     if (iconId)
-        m_hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(iconId));
-    if (acceleratorId)
-        m_hAccelerators = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(acceleratorId));
+        m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId));
 }
 
 BOOL CAccelDialog::OnInitDialog()
@@ -90,7 +87,7 @@ BOOL CAccelDialog::OnInitDialog()
 
 bool CAccelDialog::PreTranslateMessage(MSG* msg)
 {
-    if (m_hAccelerators && m_hWnd && ::TranslateAcceleratorA(m_hWnd, m_hAccelerators, msg))
+    if (m_accelerators.Translate(m_hWnd, msg))
         return true;
     return CSizingDialog::PreTranslateMessage(msg);
 }

@@ -2,6 +2,7 @@
 // accelerator table) plus an optional window icon on top.
 #pragma once
 
+#include "platform/Accelerators.h"
 #include "platform/Dialog.h"
 
 namespace orv::Windows {
@@ -10,7 +11,6 @@ class CSizingDialog : public CDialog {
 public:
     explicit CSizingDialog(UINT templateId, HWND parent = nullptr) : CDialog(templateId, parent) {}
 
-    SIZE GetMinimumSize() const { return SIZE{m_nMinWidth, m_nMinHeight}; }
     SIZE GetLayoutSize() const { return SIZE{m_nLayoutWidth, m_nLayoutHeight}; }
 
 protected:
@@ -40,18 +40,17 @@ class CAccelDialog : public CSizingDialog {
 public:
     // Ids of 0 load nothing.
     CAccelDialog(UINT iconId, UINT acceleratorId, UINT templateId, HWND parent = nullptr);
-    // The handles belong to the resources; nothing is destroyed.
+    // The icon belongs to the resources; nothing is destroyed.
     ~CAccelDialog() override = default;
 
     bool PreTranslateMessage(MSG* msg) override;
-    HACCEL GetAccelerators() const { return m_hAccelerators; }
 
 protected:
     BOOL OnInitDialog() override;
 
 private:
     HICON m_hIcon = nullptr;
-    HACCEL m_hAccelerators = nullptr;
+    CAccelerators m_accelerators;
 };
 
 }  // namespace orv::Windows

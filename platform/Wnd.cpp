@@ -1,7 +1,7 @@
 // Window base: class registration, the shared window procedures, reflection and self-deletion.
 #include "platform/Wnd.h"
 
-#include "platform/WinApp.h"
+#include <commctrl.h>
 
 #include <vector>
 
@@ -308,8 +308,11 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
 void CWnd::AfterLastMessage()
 {
     Unbind();
-    if (CWinApp* app = CWinApp::Current(); app && app->m_pMainWnd == this)
-        app->OnMainWindowDestroyed();
+    if (m_afterLastMessage) {
+        const std::function<void()> handler = std::move(m_afterLastMessage);
+        m_afterLastMessage = nullptr;
+        handler();
+    }
     if (!m_creating)
         PostNcDestroy();
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class CWnd {
@@ -42,6 +43,11 @@ public:
     // Releases an attached window, which lives on; returns it.
     HWND Detach();
     bool IsAttached() const { return m_binding == Binding::Attached; }
+
+    // Runs once the window has had its last message, before PostNcDestroy; how the one who
+    // needs to know (the application, of its main window) learns that the window is gone.
+    // An empty function removes it.
+    void SetAfterLastMessage(std::function<void()> handler) { m_afterLastMessage = std::move(handler); }
 
     // Gives a message a chance before it is translated and dispatched; true consumes it.
     virtual bool PreTranslateMessage(MSG* msg);
@@ -106,4 +112,5 @@ private:
     WNDPROC m_originalProc = nullptr;
     LONG_PTR m_ownProc = 0;
     bool m_originalUnicode = true;
+    std::function<void()> m_afterLastMessage;
 };

@@ -22,8 +22,6 @@ public:
     // The current colour, then one move by `step` with a bounce at the ends.
     ColorRef NextColor(int32_t step);
 
-    ColorRef GetStartColor() const { return m_start; }
-    ColorRef GetEndColor() const { return m_end; }
     int32_t GetPosition() const { return m_position; }
     int32_t GetDirection() const { return m_direction; }
 

@@ -1,63 +1,43 @@
-// First-run import: registry checks and writes, reading the scheme file.
+// First-run import: the store's first-run check, reading the scheme file, writing the schemes.
 #include "settings/DefaultSchemes.h"
 
-#include "framework/ListFileIo.h"
-#include "framework/PathParts.h"
-#include "framework/RegistryKey.h"
 #include "settings/DefaultSchemeFile.h"
 #include "settings/SchemaMap.h"
 
-
-using orv::Windows::CPathParts;
-using orv::Windows::CRegistryKey;
+#include <cstdio>
+#include <memory>
 
 namespace {
 
-// Through the system's file handle: C++ file streams would bring the whole stream and locale
-// machinery into the exe for this one read.
+// C stdio, not C++ file streams: those would bring the whole stream and locale machinery into
+// the exe for this one read.
 bool ReadWholeFile(const std::string& path, std::string& content)
 {
-    CFileByteSource file;
-    if (!file.Open(path))
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file)
         return false;
     content.clear();
     char chunk[4096];
-    for (;;) {
-        size_t got = 0;
-        if (!file.Read(chunk, sizeof(chunk), got))
-            return false;
-        if (got == 0)
-            return true;
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0)
         content.append(chunk, got);
-    }
+    // A folder opens on some systems but cannot be read.
+    return !std::ferror(file.get());
 }
 
 }  // namespace
 
-CDefaultSchemes::CDefaultSchemes(std::string appPath, std::string schemeFile)
-    : m_appPath(std::move(appPath)), m_schemeFile(std::move(schemeFile))
+CDefaultSchemes::CDefaultSchemes(std::string schemeFile) : m_schemeFile(std::move(schemeFile))
 {
 }
 
-std::string CDefaultSchemes::DefaultSchemeFile()
-{
-    CPathParts parts(orv::Windows::GetModulePath(nullptr));
-    parts.SetTitle("defschem");
-    parts.SetExtension(".lst");
-    return parts.GetFullPath();
-}
-
-CDefaultSchemes::Result CDefaultSchemes::ImportIfFirstRun() const
+CDefaultSchemes::Result CDefaultSchemes::ImportIfFirstRun(orv::CProfile& profile) const
 {
     Result result;
-    const std::string appKey = "Software\\" + m_appPath;
-    {
-        // Any earlier run has created the key; then the user's schemes are left alone, even
-        // when there are none.
-        CRegistryKey existing;
-        if (existing.Open(HKEY_CURRENT_USER, appKey, KEY_READ) == ERROR_SUCCESS)
-            return result;
-    }
+    // Any earlier run has created the store; then the user's schemes are left alone, even
+    // when there are none.
+    if (profile.Exists())
+        return result;
 
     std::string content;
     if (!ReadWholeFile(m_schemeFile, content)) {
@@ -67,21 +47,17 @@ CDefaultSchemes::Result CDefaultSchemes::ImportIfFirstRun() const
     const CDefaultSchemeFile file = ParseDefaultSchemeFile(content);
     result.skippedLines = file.skippedLines;
 
-    CRegistryKey schemata;
-    const LONG created = schemata.Create(HKEY_CURRENT_USER, appKey + "\\" + CSchemaMap::kSection,
-                                         KEY_ALL_ACCESS);
-    if (created != ERROR_SUCCESS) {
+    if (!profile.OpenSection(CSchemaMap::kSection)) {
         result.outcome = Outcome::KeyFailed;
-        result.error = created;
         return result;
     }
     result.outcome = Outcome::Imported;
     for (const CDefaultScheme& scheme : file.schemes) {
-        const LONG stored = schemata.SetString(scheme.value, scheme.name);
-        if (stored == ERROR_SUCCESS)
+        if (profile.WriteString(scheme.name, scheme.value))
             ++result.written;
-        else if (result.error == 0)
-            result.error = stored;
+        else
+            ++result.failed;
     }
+    profile.CloseSection();
     return result;
 }

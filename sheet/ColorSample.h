@@ -12,15 +12,12 @@ public:
     // Each returns the previous colour and redraws; kNoColor stands for the system colour.
     ColorRef SetBackColor(ColorRef color);
     ColorRef SetTextColor(ColorRef color);
-    ColorRef GetBackColor() const { return m_backColor; }
-    ColorRef GetTextColor() const { return m_textColor; }
     void SetText(const std::string& text);
 
 protected:
     void Paint(HDC dc, const RECT& client, bool enabled) override;
 
 private:
-
     ColorRef m_backColor = kNoColor;
     ColorRef m_textColor = kNoColor;
 };

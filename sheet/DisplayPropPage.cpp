@@ -2,7 +2,6 @@
 // to the registry at once.
 #include "sheet/DisplayPropPage.h"
 
-#include "framework/WinApp.h"
 #include "platform/CommonDialogs.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
@@ -14,24 +13,10 @@ namespace {
 
 constexpr int kStyleCount = IDS_DISPLAY_TYPE_LAST - IDS_DISPLAY_TYPE_FIRST + 1;
 
-INT_PTR RunModal(CModalWnd& dialog)
-{
-    if (auto* app = orv::Windows::WinApp::Current())
-        return app->RunModal(dialog);
-    return dialog.DoModal();
-}
-
-template <typename... Args>
-void ShowError(int id, Args... args)
-{
-    if (auto* app = orv::Windows::WinApp::Current())
-        app->ShowError(id, args...);
-}
-
 }  // namespace
 
-CDisplayPropPage::CDisplayPropPage(orv::CProfile& profile)
-    : CPropertyPage(IDD_DISPLAY_PAGE), m_schemes(profile)
+CDisplayPropPage::CDisplayPropPage(orv::Windows::CAppServices& services, orv::CProfile& profile)
+    : CPropertyPage(IDD_DISPLAY_PAGE), m_services(services), m_schemes(profile)
 {
 }
 
@@ -131,7 +116,7 @@ INT_PTR CDisplayPropPage::ChooseColor(CColorButton& button)
     for (size_t i = 0; i < CCustomColors::kCount; ++i)
         custom[i] = m_customColors[i];
     CColorDialog dialog(button.GetColor(), CC_RGBINIT, custom, m_hWnd);
-    const INT_PTR result = RunModal(dialog);
+    const INT_PTR result = m_services.RunModal(dialog);
     for (size_t i = 0; i < CCustomColors::kCount; ++i)
         m_customColors[i] = static_cast<ColorRef>(custom[i]);
     if (result == IDOK) {
@@ -257,13 +242,13 @@ void CDisplayPropPage::OnSchemeChosen()
 
 void CDisplayPropPage::OnSaveScheme()
 {
-    CSchemaSaveDlg dialog(m_hWnd);
+    CSchemaSaveDlg dialog(m_services, m_hWnd);
     dialog.m_strName = m_strProposedSchemaName;
-    if (RunModal(dialog) != IDOK)
+    if (m_services.RunModal(dialog) != IDOK)
         return;
     const std::string name = dialog.m_strName;
     if (name.size() > kMaxSchemeNameLength) {
-        ShowError(IDS_SCHEMA_NAME_TOO_LONG, static_cast<int>(kMaxSchemeNameLength));
+        m_services.ShowError(IDS_SCHEMA_NAME_TOO_LONG, static_cast<int>(kMaxSchemeNameLength));
         return;
     }
     // An existing scheme of that name (letter case aside) is replaced without a question.
@@ -271,7 +256,7 @@ void CDisplayPropPage::OnSaveScheme()
     m_schemes.Store(name, m_displaySet);
     if (!m_schemes.SaveSchemes()) {
         RestoreSchemes(before);
-        ShowError(IDS_SCHEMA_SAVE_FAILED, name.c_str());
+        m_services.ShowError(IDS_SCHEMA_SAVE_FAILED, name.c_str());
         return;
     }
     m_strSchemaName = name;
@@ -284,10 +269,7 @@ void CDisplayPropPage::OnDeleteScheme()
     const int selected = m_schemeList.GetCurSel();
     if (selected < 0)
         return;
-    const std::string question = LoadResourceText(IDS_CONFIRM_DELETE_ONE);
-    const std::string title = LoadResourceText(IDS_APP_NAME);
-    if (::MessageBoxA(GetAncestor(m_hWnd, GA_ROOT), question.c_str(), title.c_str(),
-                      MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!m_services.AskYesNo(GetAncestor(m_hWnd, GA_ROOT), IDS_CONFIRM_DELETE_ONE))
         return;
     m_deleteButton.EnableWindow(false);
     const std::string name = m_schemeList.GetLBText(selected);
@@ -296,7 +278,7 @@ void CDisplayPropPage::OnDeleteScheme()
     if (!m_schemes.SaveSchemes()) {
         RestoreSchemes(before);
         m_deleteButton.EnableWindow(true);
-        ShowError(IDS_SCHEMA_DELETE_FAILED, name.c_str());
+        m_services.ShowError(IDS_SCHEMA_DELETE_FAILED, name.c_str());
         return;
     }
     m_strSchemaName.clear();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Profile.h"
+#include "framework/AppServices.h"
 #include "platform/PropertySheet.h"
 #include "settings/CustomColors.h"
 #include "settings/DisplaySet.h"
@@ -20,7 +21,8 @@ public:
     static constexpr size_t kMaxSchemeNameLength = 16383;
 
     // `profile` holds the schemes; they are written to it as soon as one is saved or deleted.
-    explicit CDisplayPropPage(orv::CProfile& profile);
+    // `services` run the colour and scheme dialogs and show the messages.
+    CDisplayPropPage(orv::Windows::CAppServices& services, orv::CProfile& profile);
 
     // The sheet fills these before the page window exists and reads them back when it applies.
     CDisplaySet& DisplaySet() { return m_displaySet; }
@@ -57,6 +59,7 @@ private:
     // Puts the map back as it was before a failed save and rewrites the registry from it.
     void RestoreSchemes(const std::map<std::string, CDisplaySet>& before);
 
+    orv::Windows::CAppServices& m_services;
     CSchemaMap m_schemes;
     std::string m_strProposedSchemaName;
     CDisplaySet m_displaySet;

@@ -10,12 +10,10 @@ public:
     ColorRef SetStartColor(ColorRef color);
     ColorRef SetEndColor(ColorRef color);
     void SetColors(ColorRef start, ColorRef end);
-    const CColorFader& Fader() const { return m_fader; }
 
 protected:
     void Paint(HDC dc, const RECT& client, bool enabled) override;
 
 private:
-
     CColorFader m_fader;
 };

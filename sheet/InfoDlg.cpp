@@ -1,13 +1,13 @@
 // About dialog: placed at the cursor, version texts from the version resource, the list.
 #include "sheet/InfoDlg.h"
 
-#include "core/CoreHost.h"
 #include "framework/PathParts.h"
 #include "framework/VersionInfo.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
-CInfoDlg::CInfoDlg(HWND parent) : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_INFO, parent)
+CInfoDlg::CInfoDlg(orv::Windows::CAppServices& services, HWND parent, const CDateTime& now)
+    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_INFO, parent), m_services(services), m_now(now)
 {
 }
 
@@ -21,21 +21,20 @@ BOOL CInfoDlg::OnInitDialog()
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
 
     orv::Windows::CVersionInfo version;
-    version.Open(m_versionSource.empty() ? orv::Windows::GetModulePath(nullptr) : m_versionSource, 0);
+    version.Open(m_strVersionSource.empty() ? orv::Windows::GetModulePath(nullptr) : m_strVersionSource, 0);
     m_versionLine.SetWindowText(version.GetString("FileDescription") + " " + version.FormatVersion());
     m_legalLine.SetWindowText(version.GetString("LegalCopyright"));
     version.Close();
 
     m_list.InitList(&m_termine);
-    m_list.Refill(CoreHost().Now());
+    m_list.Refill(m_now);
     return TRUE;
 }
 
 bool CInfoDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == ID_HELP) {
-        if (auto* app = orv::Windows::WinApp::Current())
-            app->ShowHelpTopic("ref_dlg_info.html");
+        m_services.ShowHelpTopic("ref_dlg_info.html");
         return true;
     }
     return CAccelDialog::OnCommand(id, code, control);

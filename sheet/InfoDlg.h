@@ -2,7 +2,9 @@
 // appointment with the time left until it.
 #pragma once
 
+#include "core/DateTime.h"
 #include "core/TerminList.h"
+#include "framework/AppServices.h"
 #include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "sheet/InfoListCtrl.h"
@@ -11,12 +13,13 @@
 
 class CInfoDlg : public orv::Windows::CAccelDialog {
 public:
-    explicit CInfoDlg(HWND parent);
+    // The time left is counted from `now`; `services` show the help page.
+    CInfoDlg(orv::Windows::CAppServices& services, HWND parent, const CDateTime& now);
 
     // The dialog's own copy, filled by the caller before it runs.
     CTerminList& Termine() { return m_termine; }
     // The file whose version resource is shown; the program file unless a test says otherwise.
-    void SetVersionSource(std::string path) { m_versionSource = std::move(path); }
+    void SetVersionSource(std::string path) { m_strVersionSource = std::move(path); }
 
     const CInfoListCtrl& List() const { return m_list; }
 
@@ -25,9 +28,11 @@ protected:
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:
+    orv::Windows::CAppServices& m_services;
+    CDateTime m_now;
     CTerminList m_termine;
     CStatic m_versionLine;
     CStatic m_legalLine;
     CInfoListCtrl m_list;
-    std::string m_versionSource;
+    std::string m_strVersionSource;
 };

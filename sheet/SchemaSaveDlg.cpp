@@ -1,11 +1,10 @@
 // Scheme-save dialog: a non-empty name or error 103; F1 and "Hilfe" open its help page.
 #include "sheet/SchemaSaveDlg.h"
 
-#include "framework/WinApp.h"
 #include "res/resource.h"
 
-CSchemaSaveDlg::CSchemaSaveDlg(HWND parent)
-    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_SCHEMA_SAVE, parent)
+CSchemaSaveDlg::CSchemaSaveDlg(orv::Windows::CAppServices& services, HWND parent)
+    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_SCHEMA_SAVE, parent), m_services(services)
 {
 }
 
@@ -29,8 +28,7 @@ bool CSchemaSaveDlg::DoDataExchange(CDataExchange& exchange)
 bool CSchemaSaveDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == ID_HELP) {
-        if (auto* app = orv::Windows::WinApp::Current())
-            app->ShowHelpTopic(kHelpTopic);
+        m_services.ShowHelpTopic(kHelpTopic);
         return true;
     }
     return CAccelDialog::OnCommand(id, code, control);
@@ -41,8 +39,7 @@ void CSchemaSaveDlg::OnOK()
     if (!UpdateData(true))
         return;
     if (m_strName.empty()) {
-        if (auto* app = orv::Windows::WinApp::Current())
-            app->ShowError(IDS_ERR_NO_SCHEMA_NAME);
+        m_services.ShowError(IDS_ERR_NO_SCHEMA_NAME);
         m_nameEdit.SetFocus();
         return;
     }

@@ -1,6 +1,7 @@
 // "Schema speichern": asks for the name under which the display settings are kept as a scheme.
 #pragma once
 
+#include "framework/AppServices.h"
 #include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 
@@ -11,7 +12,8 @@ public:
     static constexpr int kMaxNameLength = 300;
     static constexpr const char* kHelpTopic = "ref_dlg_schema.html";
 
-    explicit CSchemaSaveDlg(HWND parent = nullptr);
+    // `services` show the help page and the error of an empty name.
+    CSchemaSaveDlg(orv::Windows::CAppServices& services, HWND parent);
 
     // Offered when the dialog opens, and what was typed after IDOK: taken as typed, not trimmed.
     std::string m_strName;
@@ -23,5 +25,6 @@ protected:
     void OnOK() override;
 
 private:
+    orv::Windows::CAppServices& m_services;
     CEdit m_nameEdit;
 };

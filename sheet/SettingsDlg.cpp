@@ -15,15 +15,16 @@ const char* const kPageHelp[] = {"ref_dlg_termine.html", "ref_dlg_anzeige.html",
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(UINT captionId, HWND parent, int firstPage)
-    : CPropertySheet(LoadResourceText(static_cast<int>(captionId)), parent, firstPage)
+CSettingsDlg::CSettingsDlg(orv::Windows::CAppServices& services, UINT captionId, HWND parent,
+                           int firstPage)
+    : CPropertySheet(LoadResourceText(static_cast<int>(captionId)), parent, firstPage),
+      m_services(services), m_accelerators(IDR_DIALOG_ACCEL)
 {
 }
 
 INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal)
 {
     m_pTarget = &target;
-    m_hAccelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_DIALOG_ACCEL));
     orv::CProfile& profile = target.Profile();
     m_pTerminePage = AddPage(MakeTerminePage(profile));
     m_pDisplayPage = AddPage(MakeDisplayPage(profile));
@@ -31,8 +32,7 @@ INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(C
     for (size_t i = 0; i < GetPageCount(); ++i)
         GetPage(i)->AddPageFlags(PSP_HASHELP);
     CopyIn();
-    auto* app = orv::Windows::WinApp::Current();
-    const INT_PTR result = runModal ? runModal(*this) : app ? app->RunModal(*this) : DoModal();
+    const INT_PTR result = runModal ? runModal(*this) : m_services.RunModal(*this);
     if (result == IDOK)
         CopyOut();
     m_pTarget = nullptr;
@@ -41,12 +41,12 @@ INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(C
 
 std::unique_ptr<CTerminePropPage> CSettingsDlg::MakeTerminePage(orv::CProfile& profile)
 {
-    return std::make_unique<CTerminePropPage>(profile);
+    return std::make_unique<CTerminePropPage>(m_services, profile);
 }
 
 std::unique_ptr<CDisplayPropPage> CSettingsDlg::MakeDisplayPage(orv::CProfile& profile)
 {
-    return std::make_unique<CDisplayPropPage>(profile);
+    return std::make_unique<CDisplayPropPage>(m_services, profile);
 }
 
 std::unique_ptr<CDblClkPropPage> CSettingsDlg::MakeDblClkPage()
@@ -58,9 +58,9 @@ void CSettingsDlg::CopyIn()
 {
     CTimerDisplay& display = m_pTarget->DisplayModel();
     CTerminList& termine = m_pTerminePage->Termine();
-    termine.m_bModified = 1;
+    termine.m_bModified = true;
     termine.SetSize(0);
-    termine.m_bModified = 1;
+    termine.m_bModified = true;
     const CTerminList& live = display.GetTermine();
     termine.SetSize(live.GetSize());
     for (size_t i = 0; i < live.GetSize(); ++i)
@@ -103,8 +103,7 @@ void CSettingsDlg::ShowHelp() const
     const int active = GetActiveIndex();
     if (active < 0 || active >= static_cast<int>(std::size(kPageHelp)))
         return;
-    if (auto* app = orv::Windows::WinApp::Current())
-        app->ShowHelpTopic(kPageHelp[active]);
+    m_services.ShowHelpTopic(kPageHelp[active]);
 }
 
 void CSettingsDlg::OnInitSheet()
@@ -127,7 +126,7 @@ bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control)
 
 bool CSettingsDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_hAccelerators && m_hWnd && TranslateAcceleratorA(m_hWnd, m_hAccelerators, msg))
+    if (m_accelerators.Translate(m_hWnd, msg))
         return true;
     return CPropertySheet::PreTranslateMessage(msg);
 }

@@ -2,6 +2,8 @@
 // of the live data, handed back on OK and Apply.
 #pragma once
 
+#include "framework/AppServices.h"
+#include "platform/Accelerators.h"
 #include "platform/PropertySheet.h"
 #include "settings/TimerOptions.h"
 
@@ -35,18 +37,16 @@ public:
     static constexpr int kPageDisplay = 1;
     static constexpr int kPageDblClk = 2;
 
-    // The caption from the string table; the sheet always opens on `firstPage`.
-    CSettingsDlg(UINT captionId, HWND parent, int firstPage = kPageTermine);
+    // The caption from the string table; the sheet always opens on `firstPage`. `services`
+    // run its dialogs, show its messages and help, and outlive the sheet.
+    CSettingsDlg(orv::Windows::CAppServices& services, UINT captionId, HWND parent,
+                 int firstPage = kPageTermine);
 
     // Creates the pages, copies the live data in, runs the sheet modally (through `runModal`,
-    // or the application's RunModal) and hands the edits back on OK. Returns the result.
+    // or the services' RunModal) and hands the edits back on OK. Returns the result.
     INT_PTR Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal = {});
 
     bool PreTranslateMessage(MSG* msg) override;
-
-    CTerminePropPage* TerminePage() const { return m_pTerminePage; }
-    CDisplayPropPage* DisplayPage() const { return m_pDisplayPage; }
-    CDblClkPropPage* DblClkPage() const { return m_pDblClkPage; }
 
 protected:
     // The pages, made when the sheet runs.
@@ -65,7 +65,8 @@ private:
     void Apply();
     void ShowHelp() const;
 
-    HACCEL m_hAccelerators = nullptr;
+    orv::Windows::CAppServices& m_services;
+    CAccelerators m_accelerators;
     CTerminePropPage* m_pTerminePage = nullptr;
     CDisplayPropPage* m_pDisplayPage = nullptr;
     CDblClkPropPage* m_pDblClkPage = nullptr;

@@ -2,7 +2,6 @@
 #include "sheet/TerminDlg.h"
 
 #include "res/resource.h"
-#include "sheet/SheetServices.h"
 
 #include <algorithm>
 
@@ -23,7 +22,8 @@ SYSTEMTIME ToSystemTime(const CDateTime& value)
 
 }  // namespace
 
-CTerminDlg::CTerminDlg(HWND parent) : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN, parent)
+CTerminDlg::CTerminDlg(orv::Windows::CAppServices& services, HWND parent)
+    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN, parent), m_services(services)
 {
 }
 
@@ -67,7 +67,7 @@ bool CTerminDlg::DoDataExchange(CDataExchange& exchange)
 bool CTerminDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == ID_HELP) {
-        sheet::ShowHelpTopic("ref_dlg_termin.html");
+        m_services.ShowHelpTopic("ref_dlg_termin.html");
         return true;
     }
     return CAccelDialog::OnCommand(id, code, control);
@@ -77,7 +77,7 @@ void CTerminDlg::OnOK()
 {
     const std::string description = m_edDescription.GetWindowText();
     if (description.empty()) {
-        sheet::ShowError(IDS_ERR_NO_DESCRIPTION);
+        m_services.ShowError(IDS_ERR_NO_DESCRIPTION);
         m_edDescription.SetFocus();
         return;
     }

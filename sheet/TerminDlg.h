@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Termin.h"
+#include "framework/AppServices.h"
 #include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "sheet/DescriptionEdit.h"
@@ -10,7 +11,8 @@ class CTerminDlg : public orv::Windows::CAccelDialog {
 public:
     static constexpr int kDescriptionLimit = 30;
 
-    explicit CTerminDlg(HWND parent);
+    // `services` show the help page and the error of an empty description.
+    CTerminDlg(orv::Windows::CAppServices& services, HWND parent);
 
     // In: the appointment shown (a default one for a new appointment). Out after OK: the edit.
     CTermin m_termin;
@@ -22,6 +24,7 @@ protected:
     void OnOK() override;
 
 private:
+    orv::Windows::CAppServices& m_services;
     CComboBox m_cbPreposition;
     CDescriptionEdit m_edDescription;
     SYSTEMTIME m_date{};

@@ -2,9 +2,9 @@
 #include "sheet/TerminImportDlg.h"
 
 #include "res/resource.h"
-#include "sheet/SheetServices.h"
 
-CTerminImportDlg::CTerminImportDlg(HWND parent) : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN_IMPORT, parent)
+CTerminImportDlg::CTerminImportDlg(orv::Windows::CAppServices& services, HWND parent)
+    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN_IMPORT, parent), m_services(services)
 {
 }
 
@@ -13,7 +13,7 @@ BOOL CTerminImportDlg::OnInitDialog()
     CAccelDialog::OnInitDialog();
     CenterWindow();
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
-    m_btnImport.AttachDlgItem(IDOK, m_hWnd);
+    m_importButton.AttachDlgItem(IDOK, m_hWnd);
     m_resizer.Init(m_hWnd, {{IDC_IMPORT_FRAME, CResizer::kLeft | CResizer::kTop | CResizer::kRight | CResizer::kBottom},
                             {IDC_LIST, CResizer::kLeft | CResizer::kTop | CResizer::kRight | CResizer::kBottom},
                             {IDOK, CResizer::kRight | CResizer::kBottom},
@@ -34,13 +34,13 @@ void CTerminImportDlg::Layout(int width, int height)
 
 void CTerminImportDlg::UpdateImportButton()
 {
-    m_btnImport.EnableWindow(m_list.GetSelectedCount() > 0);
+    m_importButton.EnableWindow(m_list.GetSelectedCount() > 0);
 }
 
 bool CTerminImportDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == ID_HELP) {
-        sheet::ShowHelpTopic("ref_dlg_terminimport.html");
+        m_services.ShowHelpTopic("ref_dlg_terminimport.html");
         return true;
     }
     return CAccelDialog::OnCommand(id, code, control);

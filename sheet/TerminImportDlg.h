@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/TerminList.h"
+#include "framework/AppServices.h"
 #include "platform/SizingDialog.h"
 #include "platform/Controls.h"
 #include "platform/Resizer.h"
@@ -9,7 +10,8 @@
 
 class CTerminImportDlg : public orv::Windows::CAccelDialog {
 public:
-    explicit CTerminImportDlg(HWND parent);
+    // `services` show the help page.
+    CTerminImportDlg(orv::Windows::CAppServices& services, HWND parent);
 
     // The appointments read from the file; after OK only the selected ones, in file order.
     CTerminList m_termine;
@@ -25,7 +27,8 @@ protected:
 private:
     void UpdateImportButton();
 
+    orv::Windows::CAppServices& m_services;
     CTerminListCtrl m_list;
-    CButton m_btnImport;
+    CButton m_importButton;
     CResizer m_resizer;
 };

@@ -1,7 +1,6 @@
 // Appointment list: cell texts, the comparison of each column, selections.
 #include "sheet/TerminListCtrl.h"
 
-#include "core/CoreHost.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -57,7 +56,7 @@ int CTerminListCtrl::WidthFor(int pixels, const std::string& widest) const
 void CTerminListCtrl::InitList(CTerminList* list)
 {
     m_pTermine = list;
-    m_strDateFormat = CoreHost().LoadText(IDS_DUE_DATE_FORMAT);
+    m_strDateFormat = LoadResourceText(IDS_DUE_DATE_FORMAT);
     const std::string widestDate = CDateTime(2000, 12, 28, 20, 58, 58).Format(m_strDateFormat.c_str());
     InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, WidthFor(kWidthTermin, widestDate), 0);
     InsertColumnById(1, IDS_COLUMN_YEARLY, LVCFMT_CENTER,

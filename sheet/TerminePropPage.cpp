@@ -2,11 +2,10 @@
 #include "sheet/TerminePropPage.h"
 
 #include "res/resource.h"
-#include "sheet/SheetServices.h"
 #include "sheet/TerminDlg.h"
 
-CTerminePropPage::CTerminePropPage(orv::CProfile& profile)
-    : CPropertyPage(IDD_TERMINE_PAGE), m_profile(profile)
+CTerminePropPage::CTerminePropPage(orv::Windows::CAppServices& services, orv::CProfile& profile)
+    : CPropertyPage(IDD_TERMINE_PAGE), m_services(services), m_profile(profile)
 {
 }
 
@@ -14,10 +13,10 @@ BOOL CTerminePropPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     LoadFolders();
-    m_btnExport.AttachDlgItem(IDC_EXPORT, m_hWnd);
+    m_exportButton.AttachDlgItem(IDC_EXPORT, m_hWnd);
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
-    m_btnChange.AttachDlgItem(IDC_CHANGE, m_hWnd);
-    m_btnDelete.AttachDlgItem(IDC_DELETE, m_hWnd);
+    m_changeButton.AttachDlgItem(IDC_CHANGE, m_hWnd);
+    m_deleteButton.AttachDlgItem(IDC_DELETE, m_hWnd);
     m_list.InitList(&m_termine);
     m_list.Refill();
     UpdateButtons();
@@ -53,9 +52,9 @@ void CTerminePropPage::UpdateButtons()
     if (!m_hWnd)
         return;
     const int selected = m_list.GetSelectedCount();
-    m_btnChange.EnableWindow(selected == 1);
-    m_btnDelete.EnableWindow(selected >= 1);
-    m_btnExport.EnableWindow(selected >= 1);
+    m_changeButton.EnableWindow(selected == 1);
+    m_deleteButton.EnableWindow(selected >= 1);
+    m_exportButton.EnableWindow(selected >= 1);
 }
 
 void CTerminePropPage::MarkModified(bool modified)
@@ -108,10 +107,10 @@ bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
 
 void CTerminePropPage::OnNew()
 {
-    CTerminDlg dialog(m_hWnd);
-    if (sheet::RunModal(dialog) != IDOK)
+    CTerminDlg dialog(m_services, m_hWnd);
+    if (m_services.RunModal(dialog) != IDOK)
         return;
-    m_termine.m_bModified = 1;
+    m_termine.m_bModified = true;
     m_termine.SetSize(m_termine.GetSize() + 1);
     m_termine[m_termine.GetSize() - 1] = dialog.m_termin;
     m_list.Refill();
@@ -123,11 +122,11 @@ void CTerminePropPage::OnChange()
     const int position = m_list.GetFirstSelected();
     if (position < 0)
         return;
-    CTerminDlg dialog(m_hWnd);
+    CTerminDlg dialog(m_services, m_hWnd);
     dialog.m_termin = m_termine.GetAt(static_cast<size_t>(position));
-    if (sheet::RunModal(dialog) != IDOK)
+    if (m_services.RunModal(dialog) != IDOK)
         return;
-    m_termine.m_bModified = 1;
+    m_termine.m_bModified = true;
     m_termine[static_cast<size_t>(position)] = dialog.m_termin;
     // Rows and selection stay; the edited row shows its new texts.
     m_list.Sort(-1);
@@ -143,7 +142,7 @@ void CTerminePropPage::OnDelete()
         return;
     positions.Sort();
     const int question = positions.GetSize() == 1 ? IDS_CONFIRM_DELETE_ONE : IDS_CONFIRM_DELETE_MANY;
-    if (!sheet::AskYesNo(GetAncestor(m_hWnd, GA_ROOT), question))
+    if (!m_services.AskYesNo(GetAncestor(m_hWnd, GA_ROOT), question))
         return;
     m_termine.RemoveIndices(positions);
     m_list.Refill();

@@ -4,6 +4,7 @@
 
 #include "core/Profile.h"
 #include "core/TerminList.h"
+#include "framework/AppServices.h"
 #include "platform/Controls.h"
 #include "platform/PropertySheet.h"
 #include "sheet/TerminListCtrl.h"
@@ -14,17 +15,15 @@ class CTerminePropPage : public CPropertyPage {
 public:
     static constexpr const char* kSection = "Settings\\Termine";
 
-    // `profile` keeps the export and import folders.
-    explicit CTerminePropPage(orv::CProfile& profile);
+    // `profile` keeps the export and import folders; `services` run the dialogs, show the
+    // messages and ask before deleting.
+    CTerminePropPage(orv::Windows::CAppServices& services, orv::CProfile& profile);
 
     // The working list: the sheet fills it before the page opens and reads it back.
     CTerminList& Termine() { return m_termine; }
     // Enables (true) or disables (false) the sheet's apply button; false also gives the list
     // the focus. The buttons follow the selection either way.
     void MarkModified(bool modified);
-
-    const std::string& GetExportFolder() const { return m_strExportPath; }
-    const std::string& GetImportFolder() const { return m_strImportPath; }
 
     // The file work of "&Exportieren" and "&Importieren" once the path is chosen.
     void WriteListFile(const CIndexArray& positions, const std::string& path);
@@ -47,12 +46,13 @@ private:
     void OnExport();
     void OnImport();
 
+    orv::Windows::CAppServices& m_services;
     orv::CProfile& m_profile;
     std::string m_strExportPath;
     std::string m_strImportPath;
     CTerminList m_termine;
-    CButton m_btnExport;
+    CButton m_exportButton;
     CTerminListCtrl m_list;
-    CButton m_btnChange;
-    CButton m_btnDelete;
+    CButton m_changeButton;
+    CButton m_deleteButton;
 };

@@ -4,10 +4,10 @@
 
 #include "framework/PathParts.h"
 #include "platform/CommonDialogs.h"
+#include "platform/WaitCursor.h"
 #include "res/resource.h"
 #include "framework/ListFileIo.h"
 #include "sheet/ListFileTexts.h"
-#include "sheet/SheetServices.h"
 #include "sheet/TerminImportDlg.h"
 
 namespace {
@@ -36,7 +36,7 @@ void CTerminePropPage::OnExport()
     const CListFileTexts texts = CListFileTexts::Load();
     CFileDialog dialog(false, texts.extension, texts.fileName, kExportFlags, texts.filter, m_hWnd);
     dialog.SetInitialFolder(m_strExportPath);
-    if (sheet::RunModal(dialog) != IDOK)
+    if (m_services.RunModal(dialog) != IDOK)
         return;
     const std::string path = SplitChosenPath(dialog.GetPathName(), m_strExportPath);
     WriteListFile(positions, path);
@@ -47,7 +47,7 @@ void CTerminePropPage::OnImport()
     const CListFileTexts texts = CListFileTexts::Load();
     CFileDialog dialog(true, "", "", kImportFlags, texts.filter, m_hWnd);
     dialog.SetInitialFolder(m_strImportPath);
-    if (sheet::RunModal(dialog) != IDOK)
+    if (m_services.RunModal(dialog) != IDOK)
         return;
     const std::string path = SplitChosenPath(dialog.GetPathName(), m_strImportPath);
     ReadListFile(path);
@@ -57,42 +57,42 @@ void CTerminePropPage::WriteListFile(const CIndexArray& positions, const std::st
 {
     ListFileStatus status;
     {
-        sheet::CWaitCursor wait;
+        CWaitCursor wait;
         status = ::WriteListFile(path, m_termine, positions);
     }
     if (status == ListFileStatus::OpenFailed)
-        sheet::ShowError(IDS_ERR_OPEN_FOR_WRITE, path);
+        m_services.ShowError(IDS_ERR_OPEN_FOR_WRITE, path.c_str());
     else if (status == ListFileStatus::IoFailed)
-        sheet::ShowError(IDS_ERR_WRITE, path);
+        m_services.ShowError(IDS_ERR_WRITE, path.c_str());
 }
 
 void CTerminePropPage::ReadListFile(const std::string& path)
 {
-    CTerminImportDlg dialog(m_hWnd);
+    CTerminImportDlg dialog(m_services, m_hWnd);
     bool invalidLines = false;
     ListFileStatus status;
     {
-        sheet::CWaitCursor wait;
+        CWaitCursor wait;
         status = ::ReadListFile(path, dialog.m_termine, invalidLines);
     }
     if (status == ListFileStatus::OpenFailed) {
-        sheet::ShowError(IDS_ERR_OPEN_FOR_READ, path);
+        m_services.ShowError(IDS_ERR_OPEN_FOR_READ, path.c_str());
         return;
     }
     if (status == ListFileStatus::IoFailed) {
         // Nothing of a file that could not be read to its end is taken.
-        sheet::ShowError(IDS_ERR_READ, path);
+        m_services.ShowError(IDS_ERR_READ, path.c_str());
         return;
     }
     if (invalidLines)
-        sheet::ShowWarning(IDS_WARN_INVALID_LINES);
+        m_services.ShowWarning(IDS_WARN_INVALID_LINES);
     if (dialog.m_termine.IsEmpty()) {
-        sheet::ShowWarning(IDS_WARN_NO_ENTRIES);
+        m_services.ShowWarning(IDS_WARN_NO_ENTRIES);
         return;
     }
-    if (sheet::RunModal(dialog) != IDOK)
+    if (m_services.RunModal(dialog) != IDOK)
         return;
-    m_termine.m_bModified = 1;
+    m_termine.m_bModified = true;
     const size_t first = m_termine.GetSize();
     m_termine.SetSize(first + dialog.m_termine.GetSize());
     for (size_t i = 0; i < dialog.m_termine.GetSize(); ++i)

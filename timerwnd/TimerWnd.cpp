@@ -2,6 +2,7 @@
 #include "timerwnd/TimerWnd.h"
 
 #include "platform/MenuEx.h"
+#include "core/CoreHost.h"
 #include "core/Profile.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -88,7 +89,8 @@ BOOL CALLBACK CollectDueMessage(HWND window, LPARAM param)
 }  // namespace
 
 CTimerWnd::CTimerWnd(orv::CProfile& profile)
-    : m_profile(profile), m_taskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
+    : m_profile(profile), m_accelerators(IDR_TIMER_ACCEL),
+      m_taskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
 {
 }
 
@@ -109,7 +111,6 @@ bool CTimerWnd::Create()
     if (!CreateEx(windowClass, kExStyle, title, kStyle, 20, 20, 180, 10, nullptr, nullptr))
         return false;
 
-    m_accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_TIMER_ACCEL));
     {
         const CClientDC dc(m_hWnd);
         m_display = std::make_unique<CTimerDisplay>(dc.Get(), m_profile);
@@ -235,7 +236,7 @@ void CTimerWnd::MeasureFrame()
 
 bool CTimerWnd::PreTranslateMessage(MSG* msg)
 {
-    if (m_accelerators && TranslateAcceleratorA(m_hWnd, m_accelerators, msg))
+    if (m_accelerators.Translate(m_hWnd, msg))
         return true;
     return CWnd::PreTranslateMessage(msg);
 }
@@ -393,7 +394,7 @@ void CTimerWnd::RunAbout()
 {
     if (BringOpenDialogToFront())
         return;
-    CInfoDlg dialog(m_hWnd);
+    CInfoDlg dialog(*App(), m_hWnd, CoreHost().Now());
     dialog.Termine() = m_display->GetTermine();
     RunDialog(dialog);
 }
@@ -402,7 +403,7 @@ void CTimerWnd::RunSettings()
 {
     if (BringOpenDialogToFront())
         return;
-    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, m_hWnd, CSettingsDlg::kPageTermine);
+    CSettingsDlg sheet(*App(), IDS_SETTINGS_CAPTION, m_hWnd, CSettingsDlg::kPageTermine);
     m_display->StartRecordingHandled();
     sheet.Run(*this, [this](CModalWnd& dialog) { return RunDialog(dialog); });
     if (m_display)

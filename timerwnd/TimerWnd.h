@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/PostMessageTicker.h"
+#include "platform/Accelerators.h"
 #include "platform/ModalLoop.h"
 #include "display/TimerDisplay.h"
 #include "settings/TimerOptions.h"
@@ -79,7 +80,7 @@ private:
     void RunDoubleClickCommand();
 
     orv::CProfile& m_profile;
-    HACCEL m_accelerators = nullptr;
+    CAccelerators m_accelerators;
     bool m_dragging = false;
     POINT m_lastCursor{0, 0};
     SIZE m_frameExtent{0, 0};

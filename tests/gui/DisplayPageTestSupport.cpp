@@ -32,7 +32,7 @@ void DisplayPageTest::TearDown()
 CDisplayPropPage* DisplayPageTest::AddPage(CPropertySheet& sheet, const CDisplaySet& settings,
                                            const std::string& schemeName)
 {
-    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(profile));
+    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(app, profile));
     page->DisplaySet() = settings;
     page->SchemaName() = schemeName;
     return page;

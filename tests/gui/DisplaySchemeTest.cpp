@@ -90,10 +90,6 @@ public:
     std::string GetString(const std::string& name, const std::string& value) override { return m_inner.GetString(name, value); }
     bool GetBool(const std::string& name, bool value) override { return m_inner.GetBool(name, value); }
     int32_t GetInt(const std::string& name, int32_t value) override { return m_inner.GetInt(name, value); }
-    void GetIntArray(const std::string& name, size_t count, const int32_t* defaults, int32_t* result) override
-    {
-        m_inner.GetIntArray(name, count, defaults, result);
-    }
     long GetBinary(const std::string& name, size_t size, const void* defaults, void* result) override
     {
         return m_inner.GetBinary(name, size, defaults, result);
@@ -109,15 +105,12 @@ public:
     }
     bool WriteBool(const std::string& name, bool value) override { return m_inner.WriteBool(name, value); }
     bool WriteInt(const std::string& name, int32_t value) override { return m_inner.WriteInt(name, value); }
-    bool WriteIntArray(const std::string& name, size_t count, const int32_t* values) override
-    {
-        return m_inner.WriteIntArray(name, count, values);
-    }
     bool WriteBinary(const std::string& name, size_t size, const void* data) override
     {
         return m_inner.WriteBinary(name, size, data);
     }
     bool DeleteValue(const std::string& name) override { return m_inner.DeleteValue(name); }
+    bool Exists() override { return m_inner.Exists(); }
     bool DeleteSection(const std::string& section) override { return m_inner.DeleteSection(section); }
     bool Flush() override { return m_inner.Flush(); }
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override
@@ -255,7 +248,7 @@ TEST_F(DisplayPageTest, RegistryRefusingASchemeIsReportedAndChangesNothing)
     WriteScheme("Morgen", kMorgen);
     CRefusingProfile refusing(profile, "Kaputt");
     CPropertySheet sheet("Einstellungen", mainWindow.Handle());
-    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(refusing));
+    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(app, refusing));
     page->DisplaySet() = SettingsOf(kEdited);
     Seen seen;
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
@@ -279,7 +272,7 @@ TEST_F(DisplayPageTest, RegistryFailingOnDeleteIsReportedAndKeepsTheScheme)
     WriteScheme("Morgen", kMorgen);
     CRefusingProfile refusing(profile, "Morgen", 1);
     CPropertySheet sheet("Einstellungen", mainWindow.Handle());
-    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(refusing));
+    auto* page = sheet.AddPage(std::make_unique<CDisplayPropPage>(app, refusing));
     page->DisplaySet() = SettingsOf(kAbend);
     page->SchemaName() = "Abend";
     Seen question;

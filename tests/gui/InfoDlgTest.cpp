@@ -64,7 +64,7 @@ protected:
 
 TEST_F(InfoDlgTest, ListsEveryAppointmentNearestFirstWithTiesByTextIgnoringCase)
 {
-    CInfoDlg dialog(owner.Handle());
+    CInfoDlg dialog(app, owner.Handle(), host.Now());
     dialog.Termine().Add(At("24.12.2021 18:00:00", 1, "Geburtstag"));
     dialog.Termine().Add(At("24.12.2021 18:00:00", 0, "Urlaub"));
     dialog.Termine().Add(At("01.12.2021 13:00:05", 0, "Mittag"));
@@ -82,7 +82,7 @@ TEST_F(InfoDlgTest, WithoutVersionResourceShowsABlankLineAndNoNotice)
 {
     const std::string plain = "info-test-no-version.txt";
     std::ofstream(plain) << "kein Programm";
-    CInfoDlg dialog(owner.Handle());
+    CInfoDlg dialog(app, owner.Handle(), host.Now());
     dialog.SetVersionSource(plain);
     const Shown shown = Open(dialog);
     std::remove(plain.c_str());
@@ -93,7 +93,7 @@ TEST_F(InfoDlgTest, WithoutVersionResourceShowsABlankLineAndNoNotice)
 
 TEST_F(InfoDlgTest, F1AsksForTheDialogsHelpPage)
 {
-    CInfoDlg dialog(owner.Handle());
+    CInfoDlg dialog(app, owner.Handle(), host.Now());
     AfterDelay(50, [&] {
         PostKey(dialog.GetDlgItem(IDC_LIST), VK_F1);
         AfterDelay(50, [&] { dialog.EndDialog(IDOK); });

@@ -78,9 +78,8 @@ TEST_F(MessageDialogTest, ErrorShowsThreeLinesStopIconAndFocusedClose)
     EXPECT_TRUE(seen.closeFocused);
     EXPECT_TRUE(seen.hasHelpButton);
     EXPECT_EQ(seen.owner, mainWindow.Handle());
-    EXPECT_EQ(app.GetCurrentMessageId(), kErrorWriteOpen);
     EXPECT_TRUE(app.topics.empty());
-    EXPECT_EQ(app.GetOwnerWindow(), &mainWindow);
+    EXPECT_EQ(app.GetOwnerHandle(), mainWindow.Handle());
 }
 
 TEST_F(MessageDialogTest, EnterClosesWithOkAndEscapeWithCancel)
@@ -158,25 +157,25 @@ TEST_F(MessageDialogTest, ErrorInsideAModalDialogIsOwnedByItAndOwnersAreRestored
     CEmptyDialog outer(mainWindow.Handle());
     HWND outerHandle = nullptr;
     Seen inner;
-    CWnd* ownerDuringOuter = nullptr;
-    CWnd* ownerAfterInner = nullptr;
+    HWND ownerDuringOuter = nullptr;
+    HWND ownerAfterInner = nullptr;
     AfterDelay(50, [&] {
         outerHandle = outer.Handle();
-        ownerDuringOuter = app.GetOwnerWindow();
+        ownerDuringOuter = app.GetOwnerHandle();
         AfterDelay(50, [&] {
             inner = Inspect("FEHLER");
             PostKey(GetFocus(), VK_RETURN);
         });
         app.ShowError(kErrorWriteOpen, "x.lst");
-        ownerAfterInner = app.GetOwnerWindow();
+        ownerAfterInner = app.GetOwnerHandle();
         outer.EndDialog(IDOK);
     });
     EXPECT_EQ(app.RunModal(outer), IDOK);
     ASSERT_TRUE(inner.found);
     EXPECT_EQ(inner.owner, outerHandle);
-    EXPECT_EQ(ownerDuringOuter, &outer);
-    EXPECT_EQ(ownerAfterInner, &outer);
-    EXPECT_EQ(app.GetOwnerWindow(), &mainWindow);
+    EXPECT_EQ(ownerDuringOuter, outerHandle);
+    EXPECT_EQ(ownerAfterInner, outerHandle);
+    EXPECT_EQ(app.GetOwnerHandle(), mainWindow.Handle());
     EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 }
 

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(SchemaSaveDlgTest, OffersTheNameSelectedAndLimitedTo300Characters)
 {
-    CSchemaSaveDlg dialog(mainWindow.Handle());
+    CSchemaSaveDlg dialog(app, mainWindow.Handle());
     dialog.m_strName = "Abend";
     HWND edit = nullptr;
     DWORD start = 99, end = 0;
@@ -48,7 +48,7 @@ TEST_F(SchemaSaveDlgTest, OffersTheNameSelectedAndLimitedTo300Characters)
 
 TEST_F(SchemaSaveDlgTest, EmptyNameIsRefusedWithError103AndTheDialogStays)
 {
-    CSchemaSaveDlg dialog(mainWindow.Handle());
+    CSchemaSaveDlg dialog(app, mainWindow.Handle());
     std::string error;
     bool stillOpen = false;
     AfterDelay(150, [&] {
@@ -77,7 +77,7 @@ TEST_F(SchemaSaveDlgTest, EmptyNameIsRefusedWithError103AndTheDialogStays)
 
 TEST_F(SchemaSaveDlgTest, F1AndHelpButtonShowItsPageAndEscapeCancels)
 {
-    CSchemaSaveDlg dialog(mainWindow.Handle());
+    CSchemaSaveDlg dialog(app, mainWindow.Handle());
     dialog.m_strName = "Abend";
     AfterDelay(150, [&] {
         const HWND window = FindDialog("Schema speichern");

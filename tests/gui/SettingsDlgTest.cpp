@@ -54,6 +54,20 @@ private:
     CTimerDisplay m_display;
 };
 
+// The sheet's pages while it runs, in their fixed order.
+CTerminePropPage* TermineOf(const CSettingsDlg& sheet)
+{
+    return static_cast<CTerminePropPage*>(sheet.GetPage(CSettingsDlg::kPageTermine));
+}
+CDisplayPropPage* DisplayOf(const CSettingsDlg& sheet)
+{
+    return static_cast<CDisplayPropPage*>(sheet.GetPage(CSettingsDlg::kPageDisplay));
+}
+CDblClkPropPage* DblClkOf(const CSettingsDlg& sheet)
+{
+    return static_cast<CDblClkPropPage*>(sheet.GetPage(CSettingsDlg::kPageDblClk));
+}
+
 // A double-click page whose values cannot be taken, as a page with invalid input.
 class CRefusingDblClkPage : public CDblClkPropPage {
 protected:
@@ -102,7 +116,7 @@ protected:
 
 TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
 {
-    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle(), CSettingsDlg::kPageDisplay);
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle(), CSettingsDlg::kPageDisplay);
     int openedOn = -1;
     std::string caption;
     std::vector<std::string> liveAfterApply;
@@ -110,10 +124,10 @@ TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
     const INT_PTR result = Run(sheet, [&](HWND window) {
         openedOn = sheet.GetActiveIndex();
         caption = TextOf(window);
-        CTerminList& working = sheet.TerminePage()->Termine();
+        CTerminList& working = TermineOf(sheet)->Termine();
         working.Add(At("02.12.2021 08:00:00", false, "Zahnarzt"));
         working.m_bModified = 1;
-        sheet.TerminePage()->MarkModified(true);
+        TermineOf(sheet)->MarkModified(true);
         SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);  // at once, not posted
         liveAfterApply = Texts(target.DisplayModel().GetTermine());
         applyDisabledAgain = !ApplyEnabled(window);
@@ -133,13 +147,13 @@ TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingB
 {
     const CDisplaySet before = target.DisplayModel().GetDisplaySet();
     for (const bool confirm : {false, true}) {
-        CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+        CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
         Run(sheet, [&](HWND window) {
-            sheet.DisplayPage()->DisplaySet().m_nDisplayType = 2;
-            sheet.DisplayPage()->SchemaName() = "Abend";
-            sheet.DisplayPage()->CustomColors()[3] = 0x00123456;
-            sheet.DblClkPage()->SetCommand(ID_APP_EXIT);
-            sheet.TerminePage()->Termine().SetSize(0);
+            DisplayOf(sheet)->DisplaySet().m_nDisplayType = 2;
+            DisplayOf(sheet)->SchemaName() = "Abend";
+            DisplayOf(sheet)->CustomColors()[3] = 0x00123456;
+            DblClkOf(sheet)->SetCommand(ID_APP_EXIT);
+            TermineOf(sheet)->Termine().SetSize(0);
             PressSheetButton(window, confirm ? PSBTN_OK : PSBTN_CANCEL);
         });
         if (!confirm) {
@@ -158,10 +172,10 @@ TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingB
 
 TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
 {
-    CSheetWithRefusingPage sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    CSheetWithRefusingPage sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     bool stillOpen = false;
     Run(sheet, [&](HWND window) {
-        sheet.DisplayPage()->DisplaySet().m_nDisplayType = 0;
+        DisplayOf(sheet)->DisplaySet().m_nDisplayType = 0;
         PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDblClk);  // its window now exists
         PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageTermine);
         SendMessageA(window, WM_COMMAND, ID_APPLY_NOW, 0);
@@ -175,7 +189,7 @@ TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
 
 TEST_F(SettingsDlgTest, HelpShowsThePageOfTheActivePage)
 {
-    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     Run(sheet, [&](HWND window) {
         PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDisplay);
         PostKey(GetFocus(), VK_F1);
@@ -196,7 +210,7 @@ TEST_F(SettingsDlgTest, OpenedInTheLowerRightCornerTheSheetTouchesTheScreenEdges
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     SetCursorPos(width - 3, height - 3);
-    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     RECT placed{};
     bool topmost = false;
     Run(sheet, [&](HWND window) {
@@ -219,10 +233,10 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
     live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
     target.DisplayModel().SetTermine(live);
     target.DisplayModel().StartRecordingHandled();
-    CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     Run(sheet, [&](HWND window) {
         // The user edits one entry while the due handling goes on with the live list.
-        sheet.TerminePage()->Termine()[2].m_strDescription = "Verschoben";
+        TermineOf(sheet)->Termine()[2].m_strDescription = "Verschoben";
         host.SetNow("01.12.2021 13:00:00");
         target.DisplayModel().HandleDue();
         PressSheetButton(window, PSBTN_OK);
@@ -237,11 +251,11 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
 TEST_F(SettingsDlgTest, ManyRunsWithEditsLeaveNoDrawingObjectOrWindowBehind)
 {
     const auto cycle = [&](int run) {
-        CSettingsDlg sheet(IDS_SETTINGS_CAPTION, owner.Handle());
+        CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
         Run(sheet, [&sheet, run](HWND window) {
-            sheet.DisplayPage()->DisplaySet().m_nFadingStep = 1 + run % 150;
+            DisplayOf(sheet)->DisplaySet().m_nFadingStep = 1 + run % 150;
             PropSheet_SetCurSel(window, nullptr, run % 3);  // every page's window comes and goes
-            sheet.TerminePage()->Termine().Add(At("24.12.2022 18:00:00", run % 2 == 0, "Lauf"));
+            TermineOf(sheet)->Termine().Add(At("24.12.2022 18:00:00", run % 2 == 0, "Lauf"));
             if (run % 3 == 0)
                 SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
             PressSheetButton(window, run % 3 == 1 ? PSBTN_CANCEL : PSBTN_OK);

@@ -171,7 +171,7 @@ void TermineGuiTest::WriteFolderValue(const char* name, const std::string& value
 INT_PTR TermineGuiTest::RunPage(const std::vector<CTermin>& termine, std::vector<std::function<void()>> steps)
 {
     CPropertySheet sheet("Einstellungen", mainWindow.Handle());
-    m_page = sheet.AddPage(std::make_unique<CTerminePropPage>(profile));
+    m_page = sheet.AddPage(std::make_unique<CTerminePropPage>(app, profile));
     CTerminList& working = m_page->Termine();
     for (const CTermin& termin : termine)
         working.Add(termin);

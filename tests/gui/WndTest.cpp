@@ -1,4 +1,5 @@
-// Window objects: binding, self-deletion after the last message, and failed creation.
+// Window objects: binding, self-deletion after the last message, failed creation, and the
+// application told of its main window's end.
 #include "GuiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -53,4 +54,36 @@ TEST(Wnd, FailedCreationLeavesTheObjectToItsCaller)
     EXPECT_EQ(deleted, 0);  // not deleted behind the caller's back
     delete window;
     EXPECT_EQ(deleted, 1);
+}
+
+TEST(Wnd, TheApplicationLearnsFromItsMainWindowThatItIsGone)
+{
+    MSG quit{};
+    {
+        CRecordingApp app;
+        int deleted = 0;
+        auto* window = new CSelfOwningWnd(deleted, false);
+        ASSERT_TRUE(window->Open());
+        app.SetMainWindow(window);
+        DestroyWindow(window->Handle());
+        EXPECT_EQ(deleted, 1);
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+        EXPECT_EQ(app.GetOwnerHandle(), nullptr);
+        EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the loop ends
+
+        // Released first, it goes without a word to the application.
+        CPlainWindow released;
+        app.SetMainWindow(&released);
+        app.ReleaseMainWindow();
+        released.DestroyWindow();
+        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    }
+    // A window that outlives the application does not call it.
+    CPlainWindow outliving;
+    {
+        CRecordingApp app;
+        app.SetMainWindow(&outliving);
+    }
+    outliving.DestroyWindow();
+    EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

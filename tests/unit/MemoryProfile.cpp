@@ -13,6 +13,7 @@ bool CMemoryProfile::OpenSection(const std::string& section)
         return false;
     m_open = section;
     sections[section];
+    m_opened = true;
     return true;
 }
 
@@ -67,12 +68,6 @@ int32_t CMemoryProfile::GetInt(const std::string& name, int32_t defaultValue)
     return GetBinary(name, sizeof(number), nullptr, &number) == 0 ? number : defaultValue;
 }
 
-void CMemoryProfile::GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
-                                 int32_t* result)
-{
-    GetBinary(name, count * sizeof(int32_t), defaults, result);
-}
-
 long CMemoryProfile::GetBinary(const std::string& name, size_t size, const void* defaults,
                                void* result)
 {
@@ -100,11 +95,6 @@ bool CMemoryProfile::WriteBool(const std::string& name, bool value)
 bool CMemoryProfile::WriteInt(const std::string& name, int32_t value)
 {
     return WriteBinary(name, sizeof(value), &value);
-}
-
-bool CMemoryProfile::WriteIntArray(const std::string& name, size_t count, const int32_t* values)
-{
-    return WriteBinary(name, count * sizeof(int32_t), values);
 }
 
 bool CMemoryProfile::WriteBinary(const std::string& name, size_t size, const void* data)

@@ -23,20 +23,20 @@ public:
     std::string GetString(const std::string& name, const std::string& defaultValue) override;
     bool GetBool(const std::string& name, bool defaultValue) override;
     int32_t GetInt(const std::string& name, int32_t defaultValue) override;
-    void GetIntArray(const std::string& name, size_t count, const int32_t* defaults,
-                     int32_t* result) override;
     long GetBinary(const std::string& name, size_t size, const void* defaults,
                    void* result) override;
 
     bool WriteString(const std::string& name, const std::string& text) override;
     bool WriteBool(const std::string& name, bool value) override;
     bool WriteInt(const std::string& name, int32_t value) override;
-    bool WriteIntArray(const std::string& name, size_t count, const int32_t* values) override;
     bool WriteBinary(const std::string& name, size_t size, const void* data) override;
 
     bool DeleteValue(const std::string& name) override;
     bool DeleteSection(const std::string& section) override;
     bool Flush() override;
+    // Like the application's key, the store exists once a section was opened, even when its
+    // sections are deleted again.
+    bool Exists() override { return m_opened || !sections.empty(); }
     void ListValueNames(const std::string& section, std::vector<std::string>& names) override;
 
     std::map<std::string, Section> sections;
@@ -54,4 +54,5 @@ private:
     bool MayChange();
 
     std::string m_open;
+    bool m_opened = false;
 };

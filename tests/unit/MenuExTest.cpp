@@ -36,11 +36,9 @@ TEST(MenuEx, BorrowedSubMenuSetsChecksAndLeavesTheMenuUsable)
     {
         CMenuEx menu;
         ASSERT_TRUE(menu.Attach(bar));
-        EXPECT_FALSE(menu.IsBorrowed());
 
         auto sub = menu.GetSubMenuEx(0);
         ASSERT_NE(sub, nullptr);
-        EXPECT_TRUE(sub->IsBorrowed());
         EXPECT_EQ(sub->GetSafeHmenu(), popup);
         EXPECT_TRUE(sub->CheckItem(kSecond, true));
         EXPECT_TRUE(IsChecked(popup, kSecond));

@@ -37,7 +37,7 @@ TEST_F(RegistryProfileTest, TypedValuesRoundTripAndBadOnesGiveDefaults)
     EXPECT_TRUE(profile.WriteBool("AlwaysOnTop", 5));
     EXPECT_TRUE(profile.WriteInt("DblClkCmd", -1));
     const int32_t colours[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    EXPECT_TRUE(profile.WriteIntArray("Colours", 3, colours));
+    EXPECT_TRUE(profile.WriteBinary("Colours", sizeof(colours), colours));
     EXPECT_TRUE(profile.WriteString("Name", "Nacht"));
     profile.CloseSection();
     EXPECT_EQ(ReadRaw("MainWnd", "AlwaysOnTop").bytes, (std::vector<BYTE>{1}));
@@ -58,11 +58,11 @@ TEST_F(RegistryProfileTest, TypedValuesRoundTripAndBadOnesGiveDefaults)
     EXPECT_EQ(profile.GetString("Expand", "def"), "def");
 
     int32_t read[3] = {};
-    profile.GetIntArray("Colours", 3, colours, read);
+    EXPECT_EQ(profile.GetBinary("Colours", sizeof(read), colours, read), ERROR_SUCCESS);
     EXPECT_EQ(read[2], 0x000000FF);
     const int32_t defaults[2] = {4, 5};
     int32_t shortRead[2] = {0, 0};
-    profile.GetIntArray("Colours", 2, defaults, shortRead);  // stored length differs
+    EXPECT_NE(profile.GetBinary("Colours", sizeof(shortRead), defaults, shortRead), ERROR_SUCCESS);  // stored length differs
     EXPECT_EQ(shortRead[0], 4);
     EXPECT_EQ(shortRead[1], 5);
     profile.CloseSection();

@@ -4,6 +4,7 @@
 
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
+#include "framework/WinApp.h"
 
 #include "RegistryTestSupport.h"
 
@@ -134,9 +135,9 @@ TEST_F(SchemaRegistryTest, FirstRunImportsEveryLineWithAColon)
                     "ohne Doppelpunkt\r\n"
                     "Uhr:12:30\r\n"
                     "Null:1;0x1;0x2;1;0x3;0x4;0\r\n");
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
-    EXPECT_EQ(result.error, 0);
+    EXPECT_EQ(result.failed, 0u);
     EXPECT_EQ(result.written, 3u);
     EXPECT_EQ(result.skippedLines, (Lines{2, 3}));
     EXPECT_EQ(SortedNames("Schemata"), (Names{"Null", "Uhr", "Wald"}));
@@ -153,14 +154,14 @@ TEST_F(SchemaRegistryTest, ExistingApplicationKeyMeansNoImport)
 {
     WriteSchemeFile("Wald:1;0x1;0x2;1;0x3;0x4;5\n");
     WriteRaw("MainWnd", "Border", REG_BINARY, "\1", 1);
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NotFirstRun);
     EXPECT_FALSE(KeyExists("Schemata"));
 
     // An empty application key counts as well, and so does an empty "Schemata".
     RegDeleteTreeA(HKEY_CURRENT_USER, KeyPath("MainWnd").c_str());
     ASSERT_TRUE(KeyExists(""));
-    EXPECT_EQ(CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun().outcome,
+    EXPECT_EQ(CDefaultSchemes(schemeFile).ImportIfFirstRun(profile).outcome,
               CDefaultSchemes::Outcome::NotFirstRun);
     EXPECT_FALSE(KeyExists("Schemata"));
 }
@@ -171,7 +172,7 @@ TEST_F(SchemaRegistryTest, MissingFileOrAFolderImportsNothingAndCreatesNoKey)
     ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
     for (const std::string& path : {schemeFile, std::string(folder)}) {
         SCOPED_TRACE(path);
-        const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), path).ImportIfFirstRun();
+        const CDefaultSchemes::Result result = CDefaultSchemes(path).ImportIfFirstRun(profile);
         EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::NoFile);
         EXPECT_FALSE(KeyExists(""));
     }
@@ -185,7 +186,7 @@ TEST_F(SchemaRegistryTest, SchemeFileLongerThanOneReadImportsEveryLine)
         content += "Schema" + std::to_string(i) + ":1;0x00E6FFF0;0x00000000;1;0x00143C14;0x00286428;2\r\n";
     ASSERT_GT(content.size(), 20000u);
     WriteSchemeFile(content);
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), schemeFile).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(schemeFile).ImportIfFirstRun(profile);
     EXPECT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
     EXPECT_EQ(result.written, 400u);
     EXPECT_TRUE(result.skippedLines.empty());
@@ -197,9 +198,9 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
     std::string shipped = ZM_SHIPPED_DEFSCHEM;
     if (!shipped.empty() && shipped[0] == '/')
         shipped = "Z:" + shipped;  // the build folder seen through Wine's root drive
-    const CDefaultSchemes::Result result = CDefaultSchemes(AppPath(), shipped).ImportIfFirstRun();
+    const CDefaultSchemes::Result result = CDefaultSchemes(shipped).ImportIfFirstRun(profile);
     ASSERT_EQ(result.outcome, CDefaultSchemes::Outcome::Imported);
-    EXPECT_EQ(result.error, 0);
+    EXPECT_EQ(result.failed, 0u);
     EXPECT_TRUE(result.skippedLines.empty());
     EXPECT_GE(result.written, 6u);
     EXPECT_LE(result.written, 10u);
@@ -216,7 +217,9 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
 
 TEST(DefaultSchemes, FileLiesBesideTheProgram)
 {
-    const std::string path = CDefaultSchemes::DefaultSchemeFile();
+    orv::Windows::WinApp app("Zielmark");
+    ASSERT_TRUE(app.InitPaths());
+    const std::string path = app.GetPaths().programFolder + CDefaultSchemes::kFileName;
     const std::string program = orv::Windows::GetModulePath(nullptr);
     const size_t slash = program.find_last_of('\\');
     ASSERT_NE(slash, std::string::npos);

@@ -15,15 +15,28 @@ TEST(WinAppPaths, DerivedFromTheProgramFile)
     WinApp app("Zielmark");
     ASSERT_TRUE(app.InitInstance());
     const std::string program = GetModulePath(nullptr);
-    EXPECT_EQ(app.GetProgramPath(), program);
+    const CAppPaths& paths = app.GetPaths();
+    EXPECT_EQ(paths.programPath, program);
     const std::string folder = program.substr(0, program.rfind('\\') + 1);
-    EXPECT_EQ(app.GetProgramFolder(), folder);
-    EXPECT_EQ(app.GetHelpFolder(), folder + "help\\");
-    EXPECT_EQ(app.GetRegistryKey(), "Orvanta\\Zielmark");
+    EXPECT_EQ(paths.programFolder, folder);
+    EXPECT_EQ(paths.helpFolder, folder + "help\\");
+    EXPECT_EQ(paths.registryKey, "Orvanta\\Zielmark");
     const std::string stem = program.substr(0, program.size() - 4);
-    EXPECT_EQ(app.GetProfileFileName(), stem + ".ini");
-    EXPECT_EQ(app.GetHelpFilePath(), stem + ".chm");
+    EXPECT_EQ(paths.helpFilePath, stem + ".chm");
     ASSERT_NE(app.GetProfile(), nullptr);
+}
+
+TEST(WinAppPaths, EveryPathFollowsTheProgramFileAndNoneWithoutIt)
+{
+    const CAppPaths paths = AppPathsFor("C:\\Programme\\Tool\\Zielmark.exe", "Zielmark");
+    EXPECT_EQ(paths.programFolder, "C:\\Programme\\Tool\\");
+    EXPECT_EQ(paths.helpFolder, "C:\\Programme\\Tool\\help\\");
+    EXPECT_EQ(paths.helpFilePath, "C:\\Programme\\Tool\\Zielmark.chm");
+    EXPECT_EQ(paths.registryKey, "Orvanta\\Zielmark");
+
+    const CAppPaths none = AppPathsFor("", "Zielmark");
+    EXPECT_EQ(none.programFolder, "");
+    EXPECT_EQ(none.registryKey, "");
 }
 
 TEST(WinAppPaths, NameComesFromTheStringTableByDefault)
