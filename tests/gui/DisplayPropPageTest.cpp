@@ -113,7 +113,7 @@ TEST_F(DisplayPageTest, TransparentSwitchesTheBackgroundButtonAndTheSampleBackgr
         EXPECT_TRUE(SaveScreenshot(window, "display_page_transparent_on"));
 
         // A new start colour is the new sample background while Transparent is on.
-        AfterDelay(200, [window] { PickColor(OtherDialog(window), RGB(0x20, 0x40, 0x60)); });
+        WhenOtherDialogOpens(window, [](HWND dialog) { PickColor(dialog, RGB(0x20, 0x40, 0x60)); });
         Click(Item(pageWindow, IDC_START_COLOR));
         EXPECT_EQ(page->DisplaySet().m_crStartColor, RGB(0x20, 0x40, 0x60));
         EXPECT_EQ(ClientPixel(sample, 1, 1), RGB(0x20, 0x40, 0x60));
@@ -133,8 +133,7 @@ TEST_F(DisplayPageTest, ColourDialogStartsAtTheButtonColourAndCancelChangesNothi
     CDisplayPropPage* page = AddPage(sheet, SettingsOf(kDefaults), "Abend");
     RunSheet(sheet, [&](HWND window, HWND pageWindow) {
         UINT shownRed = 0;
-        AfterDelay(200, [&, window] {
-            const HWND dialog = OtherDialog(window);
+        WhenOtherDialogOpens(window, [&](HWND dialog) {
             shownRed = GetDlgItemInt(dialog, 706, nullptr, FALSE);
             SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
         });
@@ -145,7 +144,7 @@ TEST_F(DisplayPageTest, ColourDialogStartsAtTheButtonColourAndCancelChangesNothi
         EXPECT_FALSE(ApplyEnabled(window));
         EXPECT_FALSE(ClientHasColor(Item(pageWindow, IDC_SAMPLE), RGB(0xFF, 0xFF, 0)));
 
-        AfterDelay(200, [window] { PickColor(OtherDialog(window), RGB(0xFF, 0xFF, 0)); });
+        WhenOtherDialogOpens(window, [](HWND dialog) { PickColor(dialog, RGB(0xFF, 0xFF, 0)); });
         Click(Item(pageWindow, IDC_TEXT_COLOR));
         EXPECT_EQ(page->DisplaySet().m_crTextColor, RGB(0xFF, 0xFF, 0));
         EXPECT_TRUE(ClientHasColor(Item(pageWindow, IDC_SAMPLE), RGB(0xFF, 0xFF, 0)));  // the text

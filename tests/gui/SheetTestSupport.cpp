@@ -66,6 +66,16 @@ HWND OtherDialog(HWND except)
     return state.found;
 }
 
+void WhenOtherDialogOpens(HWND except, std::function<void(HWND)> action)
+{
+    AfterDelay(100, [except, action] {
+        if (const HWND dialog = OtherDialog(except))
+            action(dialog);
+        else
+            WhenOtherDialogOpens(except, action);
+    });
+}
+
 COLORREF ClientPixel(HWND window, int x, int y)
 {
     // Read from the window's own DC: the screen may not show the latest paint yet.

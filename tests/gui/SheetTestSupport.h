@@ -22,6 +22,9 @@ bool ApplyEnabled(HWND sheet);
 
 // A visible, enabled dialog of this thread other than `except`, or null.
 HWND OtherDialog(HWND except);
+// Runs `action` on that dialog once it is open. A fixed delay can pass before it opens on a busy
+// machine, and the test would then wait on the dialog forever.
+void WhenOtherDialogOpens(HWND except, std::function<void(HWND)> action);
 
 // Paints a window now and reads its pixel at (x, y) of its client area from the screen.
 COLORREF ClientPixel(HWND window, int x, int y);
