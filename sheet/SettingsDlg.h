@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/PropertySheet.h"
+#include "settings/ImageSettings.h"
 #include "settings/TimerOptions.h"
 
 #include <functional>
@@ -12,17 +13,21 @@
 namespace orv {
 class CProfile;
 }
-class CTimerDisplay;
+class CTerminList;
 class CTerminePropPage;
 class CDisplayPropPage;
 class CDblClkPropPage;
 
-// What the sheet edits: the display model and the window's options, which it takes back
-// through one call.
+// What the sheet edits: the appointments, the look of the display and the window's options,
+// each taken back through one call.
 class CSettingsTarget {
 public:
     virtual ~CSettingsTarget() = default;
-    virtual CTimerDisplay& DisplayModel() = 0;
+    virtual const CTerminList& GetTermine() const = 0;
+    // Takes the edited copy back in place of the live list.
+    virtual void SetTermine(const CTerminList& edited) = 0;
+    virtual CImageSettings GetImage() const = 0;
+    virtual void SetImage(const CImageSettings& image) = 0;
     // The store the pages keep their own settings in (folders, schemes).
     virtual orv::CProfile& Profile() = 0;
     virtual CTimerOptions GetOptions() const = 0;
@@ -38,9 +43,9 @@ public:
     // The caption from the string table; the sheet always opens on `firstPage`.
     CSettingsDlg(UINT captionId, HWND parent, int firstPage = kPageTermine);
 
-    // Creates the pages, copies the live data in, runs the sheet modally (through `runModal`,
-    // or the application's RunModal) and hands the edits back on OK. Returns the result.
-    INT_PTR Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal = {});
+    // Creates the pages, copies the live data in, runs the sheet modally through `runModal`
+    // and hands the edits back on OK. Returns the result.
+    INT_PTR Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal);
 
     bool PreTranslateMessage(MSG* msg) override;
 

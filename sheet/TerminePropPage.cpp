@@ -1,6 +1,7 @@
 // The page "Termine": the list, its buttons, the appointment dialog and deleting.
 #include "sheet/TerminePropPage.h"
 
+#include "core/CoreHost.h"
 #include "res/resource.h"
 #include "sheet/SheetServices.h"
 #include "sheet/TerminDlg.h"
@@ -109,6 +110,7 @@ bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
 void CTerminePropPage::OnNew()
 {
     CTerminDlg dialog(m_hWnd);
+    dialog.m_termin = CTermin::Tomorrow(CoreHost().Now());
     if (sheet::RunModal(dialog) != IDOK)
         return;
     m_termine.m_bModified = 1;
