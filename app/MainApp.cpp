@@ -25,15 +25,6 @@ void CMainApp::RegisterMessageTopics()
         HelpTopics().RegisterTopic(id, orv::Format("ref_meldungen.html#l_w%d", id - 2000));
 }
 
-CTimerWnd* CMainApp::CreateTimerWindow()
-{
-    auto* window = new CTimerWnd(*GetProfile());
-    if (window->Create())
-        return window;
-    delete window;
-    return nullptr;
-}
-
 BOOL CMainApp::InitInstance()
 {
     // A second program would announce the same appointments and, at its end, overwrite what
@@ -50,18 +41,19 @@ BOOL CMainApp::InitInstance()
     // A missing scheme file on the first run leaves the scheme list empty; nothing is shown.
     CDefaultSchemes(GetPaths().programFolder + CDefaultSchemes::kFileName).ImportIfFirstRun(*GetProfile());
 
-    CTimerWnd* window = CreateTimerWindow();
-    if (!window)
+    m_timerWnd = std::make_unique<CTimerWnd>(*GetProfile(), m_timerServices);
+    if (!m_timerWnd->Create()) {
+        m_timerWnd.reset();
         return FALSE;
-    SetMainWindow(window);
-    m_coreHost.SetMainWindow(window->Handle());  // from now on due appointments are handled
+    }
+    SetMainWindow(m_timerWnd.get());
     return TRUE;
 }
 
 int CMainApp::ExitInstance()
 {
-    m_coreHost.SetMainWindow(nullptr);
     if (m_pMainWnd)
         ReleaseMainWindow();
+    m_timerWnd.reset();
     return WinApp::ExitInstance();
 }

@@ -1,6 +1,7 @@
 // The application object: start-up and shutdown of Zielmark.
 #pragma once
 
+#include "app/AppTimerServices.h"
 #include "app/SingleInstance.h"
 #include "app/Win32CoreHost.h"
 #include "framework/WinApp.h"
@@ -19,14 +20,13 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-protected:
-    // Creates the timer window; null when it or its ticker could not be started.
-    virtual CTimerWnd* CreateTimerWindow();
-
 private:
     void RegisterMessageTopics();
 
     CWin32CoreHost m_coreHost;
     CCoreHost* m_previousHost = nullptr;
+    CAppTimerServices m_timerServices{*this, m_coreHost};
     std::unique_ptr<CSingleInstance> m_instance;
+    // Outlives its window: a due message open over the window returns into the object.
+    std::unique_ptr<CTimerWnd> m_timerWnd;
 };

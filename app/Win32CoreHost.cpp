@@ -1,10 +1,8 @@
-// Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString, MessageBox.
+// Win32 services of the core: GetLocalTime, VarBstrFromDate/VarDateFromStr, LoadString.
 #include "app/Win32CoreHost.h"
 
-#include "framework/WinApp.h"
 #include "platform/CodePage.h"
 #include "platform/ResourceText.h"
-#include "res/resource.h"
 
 #include <oleauto.h>
 
@@ -90,22 +88,4 @@ bool CWin32CoreHost::ParseDateTime(const std::string& text, CDateTime& value) co
 std::string CWin32CoreHost::LoadText(int id) const
 {
     return LoadResourceText(id);
-}
-
-bool CWin32CoreHost::ShowDueMessage(const std::string& text)
-{
-    if (m_mainWindow)
-        SetForegroundWindow(m_mainWindow);
-    // Like every other box: owned by the window that owns messages now (the timer window, or
-    // the dialog that runs modally over it).
-    const auto* app = orv::Windows::WinApp::Current();
-    const HWND owner = app && app->GetOwnerHandle() ? app->GetOwnerHandle() : m_mainWindow;
-    return RunMessageBox(owner, text) != 0;
-}
-
-int CWin32CoreHost::RunMessageBox(HWND owner, const std::string& text)
-{
-    // 0 when the system refuses the box (too many open, no memory for it).
-    return MessageBoxA(owner, text.c_str(), LoadResourceText(IDS_APP_NAME).c_str(),
-                       MB_OK | MB_ICONINFORMATION);
 }

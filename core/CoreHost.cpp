@@ -1,7 +1,6 @@
 // The installed core host and the portable one used natively and until the program installs its own.
 #include "core/CoreHost.h"
 
-#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -72,9 +71,4 @@ bool CPortableCoreHost::ParseDateTime(const std::string& text, CDateTime& value)
 std::string CPortableCoreHost::LoadText(int id) const
 {
     return BuiltInText(id);
-}
-
-bool CPortableCoreHost::ShowDueMessage(const std::string& text)
-{
-    return std::fprintf(stderr, "%s\n", text.c_str()) >= 0;
 }

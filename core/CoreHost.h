@@ -1,4 +1,4 @@
-// The services the portable core needs from its platform: clock, locale date text, texts, messages.
+// The services the portable core needs from its platform: clock, locale date text and texts.
 #pragma once
 
 #include "core/DateTime.h"
@@ -19,10 +19,6 @@ public:
     virtual bool ParseDateTime(const std::string& text, CDateTime& value) const = 0;
     // A text of the string table by its id; empty when there is none.
     virtual std::string LoadText(int id) const = 0;
-    // Due handling waits until the application has its main window.
-    virtual bool HasMainWindow() const = 0;
-    // A reached appointment's modal information message; false when it could not be shown.
-    virtual bool ShowDueMessage(const std::string& text) = 0;
 };
 
 CCoreHost& CoreHost();
@@ -36,8 +32,6 @@ public:
     std::string FormatDateTime(const CDateTime& value) const override;
     bool ParseDateTime(const std::string& text, CDateTime& value) const override;
     std::string LoadText(int id) const override;
-    bool HasMainWindow() const override { return false; }
-    bool ShowDueMessage(const std::string& text) override;
 };
 
 struct BuiltInTextEntry {

@@ -10,15 +10,16 @@
 
 using orv::SplitAt;
 
-CTermin::CTermin()
+CTermin CTermin::Tomorrow(const CDateTime& now)
 {
-    const CDateTime now = CoreHost().Now();
-    m_dtTarget = CDateTime(std::floor(now.m_dt) + 1.0);
+    CTermin termin;
+    termin.m_dtTarget = CDateTime(std::floor(now.m_dt) + 1.0);
+    return termin;
 }
 
 CTermin::CTermin(const CDateTime& target, bool yearly, int32_t preposition, std::string description)
     : m_dtTarget(target),
-      m_bYearly(yearly ? 1 : 0),
+      m_bYearly(yearly),
       m_nPreposition(preposition),
       m_strDescription(std::move(description))
 {
@@ -37,7 +38,7 @@ bool CTermin::ParseText(const std::string& text)
     const std::string yearly = SplitAt(rest, ';');
     if (yearly.empty())
         return false;
-    m_bYearly = yearly[0] == '0' ? 0 : 1;
+    m_bYearly = yearly[0] != '0';
 
     const std::string preposition = SplitAt(rest, ';');
     if (preposition.empty())

@@ -8,9 +8,11 @@
 
 class CTermin {
 public:
-    // Tomorrow at 00:00:00, yearly, preposition 0, no description.
-    CTermin();
+    // Yearly, preposition 0, no description, at the day count 0; reads no clock.
+    CTermin() = default;
     CTermin(const CDateTime& target, bool yearly, int32_t preposition, std::string description);
+    // What a new appointment starts as: the day after `now` at 00:00:00, yearly.
+    static CTermin Tomorrow(const CDateTime& now);
     CTermin(const CTermin&) = default;
     CTermin& operator=(const CTermin&) = default;
     virtual ~CTermin() = default;
@@ -23,7 +25,7 @@ public:
     bool operator<(const CTermin& other) const { return m_dtTarget < other.m_dtTarget; }
 
     CDateTime m_dtTarget;
-    int32_t m_bYearly = 1;
+    bool m_bYearly = true;
     int32_t m_nPreposition = 0;
     std::string m_strDescription;
 };

@@ -1,12 +1,10 @@
 // Appointment list: registry form, sorting, removal and the due handling.
 #include "core/TerminList.h"
 
-#include "core/CoreHost.h"
 #include "core/RemainingText.h"
 #include "core/Profile.h"
 #include "core/SectionJournal.h"
 #include "core/StringUtil.h"
-#include "res/resource.h"
 
 #include <algorithm>
 
@@ -76,11 +74,11 @@ int CTerminList::RemoveIndices(CIndexArray& indices)
             indices.SetAscending();
     }
     for (const int32_t index : indices.Indices()) {
-        m_bModified = 1;
+        m_bModified = true;
         if (index >= 0 && static_cast<size_t>(index) < m_items.size())
             m_items.erase(m_items.begin() + index);
     }
-    m_bModified = 1;
+    m_bModified = true;
     return 1;
 }
 
@@ -103,7 +101,7 @@ bool CTerminList::Load(orv::CProfile& profile)
         return false;
     std::vector<std::string> names;
     profile.ListValueNames(kSection, names);
-    m_bModified = 1;
+    m_bModified = true;
     SetSize(0);
     // One damaged value must not hide the ones after it: it is skipped, and as it is not
     // written back, the next save drops it.
@@ -113,7 +111,7 @@ bool CTerminList::Load(orv::CProfile& profile)
             m_items.push_back(termin);
     }
     profile.CloseSection();
-    m_bModified = 0;
+    m_bModified = false;
     return true;
 }
 
@@ -126,25 +124,17 @@ bool CTerminList::Save(orv::CProfile& profile, bool force)
     for (size_t i = 0; i < m_items.size(); ++i)
         values.emplace_back(ValueName(i), m_items[i].FormatText());
     const bool ok = orv::CSectionJournal(profile, kSection).Save(values);
-    m_bModified = ok ? 0 : 1;
+    m_bModified = !ok;
     return ok;
 }
 
-int CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
-                                       const std::function<bool()>& mayGoOn,
-                                       std::vector<CTermin>* handledOnes)
+std::vector<CDueTermin> CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount)
 {
-    int handled = 0;
-    while (!m_items.empty() && m_items.front().m_dtTarget <= now && CoreHost().HasMainWindow()) {
-        const CTermin before = m_items.front();
-        if (!HandleDue(dayCount))
-            break;  // refused: the same appointment is tried again at a later tick
-        if (handledOnes)
-            handledOnes->push_back(before);
-        ++handled;
-        if (mayGoOn && !mayGoOn())
-            break;
-    }
+    std::vector<CDueTermin> handled;
+    CDueTermin due;
+    // Ends: a yearly appointment moves on by a year each round, or goes past the last year.
+    while (!m_items.empty() && m_items.front().m_dtTarget <= now && HandleDue(dayCount, due))
+        handled.push_back(due);
     return handled;
 }
 
@@ -155,7 +145,7 @@ void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
                                         [&](const CTermin& t) { return SameTermin(t, done); });
         if (found == m_items.end())
             continue;  // edited or deleted meanwhile: the edit stands
-        m_bModified = 1;
+        m_bModified = true;
         const CDateTime next = done.m_bYearly ? done.m_dtTarget.NextYear() : CDateTime();
         if (done.m_bYearly && next.IsValid())
             found->m_dtTarget = next;
@@ -164,56 +154,32 @@ void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
     }
 }
 
-std::string CTerminList::ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const
+std::string CTerminList::ComposeText(const CDateTime& now, int displayType, int32_t& dayCount,
+                                     const std::string& emptyText) const
 {
     if (m_items.empty()) {
         dayCount = -1;
-        return CoreHost().LoadText(IDS_NO_APPOINTMENT);
+        return emptyText;
     }
     const CTermin& first = m_items.front();
     return ComposeRemainingText(first.m_dtTarget - now, first, displayType, dayCount);
 }
 
-std::string CTerminList::UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount)
-{
-    HandleDueAppointments(now, dayCount);
-    return ComposeText(now, displayType, dayCount);
-}
-
-bool CTerminList::HandleDue(int32_t& dayCount)
+bool CTerminList::HandleDue(int32_t& dayCount, CDueTermin& due)
 {
     if (m_items.empty())
         return false;
-    const CTermin original = m_items.front();
-    CTermin due = original;
-    const CDateTime next = due.m_bYearly ? due.m_dtTarget.NextYear() : CDateTime();
-    const bool rolled = due.m_bYearly && next.IsValid();
-    // The list is changed before the box opens: ticks go on while it is open, and the next one
-    // must not find the same appointment due again.
-    m_bModified = 1;
-    if (rolled) {
-        due.m_dtTarget = next;
-        m_items.front() = due;
+    due.found = m_items.front();
+    due.announced = due.found;
+    const CDateTime next = due.found.m_bYearly ? due.found.m_dtTarget.NextYear() : CDateTime();
+    m_bModified = true;
+    if (due.found.m_bYearly && next.IsValid()) {
+        due.announced.m_dtTarget = next;
+        m_items.front() = due.announced;
         Sort();
     } else {
-        // One-time, or a yearly one that cannot move on (past the last valid year): it goes,
-        // so the due loop always ends.
         m_items.erase(m_items.begin());
     }
     dayCount = -1;
-    const std::string when = due.m_dtTarget.Format(CoreHost().LoadText(IDS_DUE_DATE_FORMAT).c_str());
-    if (CoreHost().ShowDueMessage(Format("%s!\n(%s)", due.m_strDescription.c_str(), when.c_str())))
-        return true;
-
-    // Nobody has seen it: the appointment goes back as it was, to be announced later.
-    if (rolled) {
-        const auto moved = std::find_if(m_items.begin(), m_items.end(),
-                                        [&](const CTermin& t) { return SameTermin(t, due); });
-        if (moved == m_items.end())
-            return false;
-        m_items.erase(moved);
-    }
-    m_items.push_back(original);
-    Sort();
-    return false;
+    return true;
 }

@@ -5,13 +5,19 @@
 #include "core/Sortable.h"
 #include "core/Termin.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace orv {
 class CProfile;
 }
+
+// A due appointment as the due handling found it, and as it is announced: a yearly one with
+// its next moment.
+struct CDueTermin {
+    CTermin found;
+    CTermin announced;
+};
 
 class CTerminList : public CSortable {
 public:
@@ -38,27 +44,22 @@ public:
     // or the new list; true on success.
     bool Save(orv::CProfile& profile, bool force = false);
 
-    // While the first appointment is due at `now` and the application has its main window:
-    // HandleDue. Stops when a message is refused, or when `mayGoOn` (asked after every message,
-    // whose box ran a message loop) says no. Returns how many were handled.
-    // `handled`, when given, receives each handled appointment as it was before.
-    int HandleDueAppointments(const CDateTime& now, int32_t& dayCount,
-                              const std::function<bool()>& mayGoOn = {},
-                              std::vector<CTermin>* handled = nullptr);
+    // While the first appointment is due at `now`: HandleDue. Returns every handled one in
+    // order; the list is complete again before anything is announced.
+    std::vector<CDueTermin> HandleDueAppointments(const CDateTime& now, int32_t& dayCount);
     // Treats the entries equal to `handled` (in that order) as the due handling treated those:
-    // a yearly one moves on by a year, a one-time one goes. Nothing is shown.
+    // a yearly one moves on by a year, a one-time one goes.
     void ApplyHandled(const std::vector<CTermin>& handled);
-    // The remaining-time text of the first appointment at `now` in the display type, or the
-    // no-appointment text. `dayCount` receives the whole days left, -1 when nothing is shown.
-    std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount) const;
-    // Both, as one step for the first appointment.
-    std::string UpdateStep(const CDateTime& now, int displayType, int32_t& dayCount);
-    // The first appointment's moment is reached: roll a yearly one over, remove a one-time one,
-    // then show the message "%s!\n(%s)". When the message cannot be shown, the appointment is
-    // put back as it was and the result is false.
-    bool HandleDue(int32_t& dayCount);
+    // The remaining-time text of the first appointment at `now` in the display type, or
+    // `emptyText`. `dayCount` receives the whole days left, -1 when nothing is shown.
+    std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount,
+                            const std::string& emptyText) const;
+    // The first appointment's moment is reached: a yearly one moves on by a year, a one-time one
+    // (or a yearly one past the last valid year) goes; the whole-day count becomes -1. `due`
+    // receives what was found and what is to be announced. False when the list is empty.
+    bool HandleDue(int32_t& dayCount, CDueTermin& due);
 
-    int32_t m_bModified = 0;
+    bool m_bModified = false;
 
 private:
     std::vector<CTermin> m_items;

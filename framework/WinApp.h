@@ -91,9 +91,10 @@ public:
     bool m_bHelpInBrowser = false;
 
     const CAppPaths& GetPaths() const { return m_paths; }
+    // Public so that services handed on in the application's name can forward to it.
+    void ShowNumbered(int id, int kind, va_list args) override;
 
 protected:
-    void ShowNumbered(int id, int kind, va_list args) override;
 
 private:
     static void HelpHandler(int event, int32_t messageId, void* userData, CMessageDlg* dialog);

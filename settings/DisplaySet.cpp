@@ -85,7 +85,7 @@ void CDisplaySet::SetDefaults()
     m_nDisplayType = 1;
     m_crTextColor = 0x00FFFFFF;
     m_crBackColor = 0x00000000;
-    m_bTransparent = 1;
+    m_bTransparent = true;
     m_crStartColor = 0x00804000;
     m_crEndColor = 0x00FF0000;
     m_nFadingStep = 4;
@@ -110,7 +110,7 @@ bool CDisplaySet::ParseText(const std::string& text)
     const std::string transparent = SplitAt(rest, ';');
     if (transparent.empty())
         return false;
-    m_bTransparent = transparent[0] == '0' ? 0 : 1;
+    m_bTransparent = transparent[0] != '0';
 
     if (!TakeColor(rest, m_crStartColor) || !TakeColor(rest, m_crEndColor))
         return false;

@@ -36,7 +36,7 @@ public:
     int32_t m_nDisplayType;      // 0 "kompakt", 1 "standard", 2 "erweitert"
     ColorRef m_crTextColor;
     ColorRef m_crBackColor;
-    int32_t m_bTransparent;      // background in the fading colour instead of BackColor
+    bool m_bTransparent;         // background in the fading colour instead of BackColor
     ColorRef m_crStartColor;
     ColorRef m_crEndColor;
     int32_t m_nFadingStep;       // fader positions per paint, 1 to 150

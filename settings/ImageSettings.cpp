@@ -3,27 +3,25 @@
 
 #include "core/Profile.h"
 
-bool CImageSettings::Load(orv::CProfile& profile, CDisplaySet& displaySet,
-                          std::string& schemaName, CCustomColors& customColors)
+bool CImageSettings::Load(orv::CProfile& profile)
 {
     if (!profile.OpenSection(kSection))
         return false;
     // A broken value is not an error here: the built-in settings simply stay.
-    displaySet.Load(profile, kDisplaySet);
-    schemaName = profile.GetString(kSchema, schemaName);
-    customColors.Load(profile, kCustomColors);
+    m_displaySet.Load(profile, kDisplaySet);
+    m_schemaName = profile.GetString(kSchema, m_schemaName);
+    m_customColors.Load(profile, kCustomColors);
     profile.CloseSection();
     return true;
 }
 
-bool CImageSettings::Save(orv::CProfile& profile, const CDisplaySet& displaySet,
-                          const std::string& schemaName, const CCustomColors& customColors)
+bool CImageSettings::Save(orv::CProfile& profile) const
 {
     if (!profile.OpenSection(kSection))
         return false;
-    bool ok = displaySet.Save(profile, kDisplaySet);
-    ok = profile.WriteString(kSchema, schemaName) && ok;
-    ok = customColors.Save(profile, kCustomColors) && ok;
+    bool ok = m_displaySet.Save(profile, kDisplaySet);
+    ok = profile.WriteString(kSchema, m_schemaName) && ok;
+    ok = m_customColors.Save(profile, kCustomColors) && ok;
     profile.CloseSection();
     return ok;
 }

@@ -1,4 +1,5 @@
-// The section "Image": current display settings, scheme name and custom colours.
+// The look of the display as one record: display settings, scheme name and custom colours,
+// with their section "Image".
 #pragma once
 
 #include "settings/CustomColors.h"
@@ -18,9 +19,11 @@ struct CImageSettings {
 
     // Whatever cannot be read keeps its current value; a "DisplaySet" that breaks off part-way
     // keeps the fields read before the fault. False only when the section cannot be opened.
-    static bool Load(orv::CProfile& profile, CDisplaySet& displaySet,
-                     std::string& schemaName, CCustomColors& customColors);
+    bool Load(orv::CProfile& profile);
     // True when the section opened and all three values were written.
-    static bool Save(orv::CProfile& profile, const CDisplaySet& displaySet,
-                     const std::string& schemaName, const CCustomColors& customColors);
+    bool Save(orv::CProfile& profile) const;
+
+    CDisplaySet m_displaySet;
+    std::string m_schemaName;
+    CCustomColors m_customColors;
 };

@@ -1,7 +1,7 @@
 // Settings sheet: pages in their fixed order, copy in and out, Apply, help per page, placement.
 #include "sheet/SettingsDlg.h"
 
-#include "display/TimerDisplay.h"
+#include "core/TerminList.h"
 #include "framework/WinApp.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
@@ -56,30 +56,23 @@ std::unique_ptr<CDblClkPropPage> CSettingsDlg::MakeDblClkPage()
 
 void CSettingsDlg::CopyIn()
 {
-    CTimerDisplay& display = m_pTarget->DisplayModel();
     CTerminList& termine = m_pTerminePage->Termine();
+    termine = m_pTarget->GetTermine();
     termine.m_bModified = true;
-    termine.SetSize(0);
-    termine.m_bModified = true;
-    const CTerminList& live = display.GetTermine();
-    termine.SetSize(live.GetSize());
-    for (size_t i = 0; i < live.GetSize(); ++i)
-        termine[i] = live[i];
 
-    m_pDisplayPage->DisplaySet() = display.GetDisplaySet();
-    m_pDisplayPage->SchemaName() = display.GetSchemaName();
-    m_pDisplayPage->CustomColors() = display.GetCustomColors();
+    const CImageSettings image = m_pTarget->GetImage();
+    m_pDisplayPage->DisplaySet() = image.m_displaySet;
+    m_pDisplayPage->SchemaName() = image.m_schemaName;
+    m_pDisplayPage->CustomColors() = image.m_customColors;
 
     m_pDblClkPage->SetCommand(m_pTarget->GetOptions().m_nDblClkCmd);
 }
 
 void CSettingsDlg::CopyOut()
 {
-    CTimerDisplay& display = m_pTarget->DisplayModel();
-    display.SetTermine(display.Reconciled(m_pTerminePage->Termine()));
-    display.SetDisplaySet(m_pDisplayPage->DisplaySet());
-    display.SetSchemaName(m_pDisplayPage->SchemaName());
-    display.SetCustomColors(m_pDisplayPage->CustomColors());
+    m_pTarget->SetTermine(m_pTerminePage->Termine());
+    m_pTarget->SetImage({m_pDisplayPage->DisplaySet(), m_pDisplayPage->SchemaName(),
+                         m_pDisplayPage->CustomColors()});
     CTimerOptions options = m_pTarget->GetOptions();
     options.m_nDblClkCmd = m_pDblClkPage->GetCommand();
     m_pTarget->SetOptions(options);

@@ -5,6 +5,7 @@
 #include "framework/AppServices.h"
 #include "platform/Accelerators.h"
 #include "platform/PropertySheet.h"
+#include "settings/ImageSettings.h"
 #include "settings/TimerOptions.h"
 
 #include <functional>
@@ -14,17 +15,21 @@
 namespace orv {
 class CProfile;
 }
-class CTimerDisplay;
+class CTerminList;
 class CTerminePropPage;
 class CDisplayPropPage;
 class CDblClkPropPage;
 
-// What the sheet edits: the display model and the window's options, which it takes back
-// through one call.
+// What the sheet edits: the appointments, the look of the display and the window's options,
+// each taken back through one call.
 class CSettingsTarget {
 public:
     virtual ~CSettingsTarget() = default;
-    virtual CTimerDisplay& DisplayModel() = 0;
+    virtual const CTerminList& GetTermine() const = 0;
+    // Takes the edited copy back in place of the live list.
+    virtual void SetTermine(const CTerminList& edited) = 0;
+    virtual CImageSettings GetImage() const = 0;
+    virtual void SetImage(const CImageSettings& image) = 0;
     // The store the pages keep their own settings in (folders, schemes).
     virtual orv::CProfile& Profile() = 0;
     virtual CTimerOptions GetOptions() const = 0;

@@ -1,6 +1,7 @@
 // The page "Termine": the list, its buttons, the appointment dialog and deleting.
 #include "sheet/TerminePropPage.h"
 
+#include "core/CoreHost.h"
 #include "res/resource.h"
 #include "sheet/TerminDlg.h"
 
@@ -108,6 +109,7 @@ bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
 void CTerminePropPage::OnNew()
 {
     CTerminDlg dialog(m_services, m_hWnd);
+    dialog.m_termin = CTermin::Tomorrow(CoreHost().Now());
     if (m_services.RunModal(dialog) != IDOK)
         return;
     m_termine.m_bModified = true;

@@ -1,103 +1,32 @@
-// Timer window: creation order, options in the registry, paint step, closing, mouse and commands.
+// Timer window: creation order, options in the registry, tick and paint steps, closing, commands.
 #include "timerwnd/TimerWnd.h"
 
-#include "platform/MenuEx.h"
-#include "core/CoreHost.h"
 #include "core/Profile.h"
-#include "framework/WinApp.h"
 #include "res/resource.h"
-#include "sheet/InfoDlg.h"
-
-#include <algorithm>
-#include <cstring>
-#include <vector>
+#include "timerwnd/TimerMenu.h"
+#include "timerwnd/TimerServices.h"
+#include "timerwnd/WindowPlacement.h"
 
 namespace {
 
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 
-orv::Windows::WinApp* App()
-{
-    return orv::Windows::WinApp::Current();
-}
-
-static_assert(sizeof(WINDOWPLACEMENT) == sizeof(CWindowPlacement), "the stored placement block");
-
-CWindowPlacement CurrentPlacement(HWND window)
-{
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    GetWindowPlacement(window, &placement);
-    CWindowPlacement stored;
-    std::memcpy(&stored, &placement, sizeof(stored));
-    return stored;
-}
-
-// A rectangle that meets no monitor is moved into the work area of the nearest one, whole
-// where it fits. A tool window's normal rectangle is in screen coordinates.
-RECT OnAMonitor(RECT rect)
-{
-    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL))
-        return rect;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
-        return rect;
-    const RECT& work = monitor.rcWork;
-    const LONG width = std::min(rect.right - rect.left, work.right - work.left);
-    const LONG height = std::min(rect.bottom - rect.top, work.bottom - work.top);
-    const LONG left = std::clamp(rect.left, work.left, work.right - width);
-    const LONG top = std::clamp(rect.top, work.top, work.bottom - height);
-    return RECT{left, top, left + width, top + height};
-}
-
-// Applies a stored placement so that the window can be seen: shown normally, with a
-// rectangle that is not empty and lies on a monitor.
-void ApplyPlacement(HWND window, const CWindowPlacement& stored)
-{
-    const CWindowPlacement showable = stored.Showable();
-    WINDOWPLACEMENT placement{};
-    std::memcpy(&placement, &showable, sizeof(placement));
-    placement.length = sizeof(placement);
-    placement.rcNormalPosition = OnAMonitor(placement.rcNormalPosition);
-    SetWindowPlacement(window, &placement);
-}
-
-struct DueMessageSearch {
-    HWND timer;
-    std::vector<HWND> boxes;
-};
-
-// Collects the message boxes (dialogs with the system's message text control) owned, directly
-// or through other windows, by the timer window.
-BOOL CALLBACK CollectDueMessage(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<DueMessageSearch*>(param);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (std::strcmp(className, "#32770") != 0 || !GetDlgItem(window, 0xFFFF))
-        return TRUE;
-    for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
-        if (owner == search->timer) {
-            search->boxes.push_back(window);
-            break;
-        }
-    return TRUE;
-}
-
 }  // namespace
 
-CTimerWnd::CTimerWnd(orv::CProfile& profile)
-    : m_profile(profile), m_accelerators(IDR_TIMER_ACCEL),
+CTimerWnd::CTimerWnd(orv::CProfile& profile, CTimerServices& services)
+    : m_profile(profile),
+      m_services(services),
+      m_model(profile, services.Host()),
+      m_announcer(services),
+      m_dialogs(services),
+      m_accelerators(IDR_TIMER_ACCEL),
       m_taskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
 {
 }
 
 CTimerWnd::~CTimerWnd()
 {
-    m_display.reset();
-    m_trayIcon.reset();
     m_ticker.Stop();
 }
 
@@ -107,16 +36,18 @@ bool CTimerWnd::Create()
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     WindowClass windowClass{kWindowClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, icon,
                             LoadCursor(nullptr, IDC_ARROW), nullptr};
-    const std::string title = App() ? App()->m_strAppName : std::string("Zielmark");
-    if (!CreateEx(windowClass, kExStyle, title, kStyle, 20, 20, 180, 10, nullptr, nullptr))
+    if (!CreateEx(windowClass, kExStyle, m_services.AppName(), kStyle, 20, 20, 180, 10, nullptr,
+                  nullptr))
         return false;
 
     {
         const CClientDC dc(m_hWnd);
-        m_display = std::make_unique<CTimerDisplay>(dc.Get(), m_profile);
+        m_display = std::make_unique<CTimerDisplay>(dc.Get());
     }
-    m_display->Load();
-    MeasureFrame();
+    m_image.Load(m_profile);
+    m_display->SetDisplaySet(m_image.m_displaySet);
+    m_model.Load();
+    m_frameExtent = placement::FrameExtent(m_hWnd);
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     m_trayIcon = std::make_unique<CTimerTrayIcon>(m_hWnd);
     LoadOptions();
@@ -125,8 +56,7 @@ bool CTimerWnd::Create()
     ApplyAlwaysOnTop();
 
     if (StartTicker() != 0) {
-        if (App())
-            App()->ShowError(IDS_ERR_TICKER_START);
+        m_services.ShowError(IDS_ERR_TICKER_START);
         PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
         return false;
     }
@@ -143,30 +73,16 @@ int32_t CTimerWnd::StartTicker()
 void CTimerWnd::LoadOptions()
 {
     // The current placement is the default of a placement that cannot be read.
-    m_options.m_placement = CurrentPlacement(m_hWnd);
+    m_options.m_placement = placement::Current(m_hWnd);
     if (!m_options.Load(m_profile))
         return;
     ApplyBorder();
-    ApplyPlacement(m_hWnd, m_options.m_placement);
-    // A rectangle too small for the client area gets no paint, and so never the text's size:
-    // it starts from a size that paints, at the stored position.
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    if (IsRectEmpty(&client)) {
-        RECT window{};
-        GetWindowRect(m_hWnd, &window);
-        MoveWindow(m_hWnd, window.left, window.top, m_frameExtent.cx + 2 * m_display->Margin(),
-                   m_frameExtent.cy + 2 * m_display->Margin(), FALSE);
-    }
+    placement::Apply(m_hWnd, m_options.m_placement,
+                     SIZE{m_frameExtent.cx + 2 * m_display->Margin(),
+                          m_frameExtent.cy + 2 * m_display->Margin()});
     if (m_options.m_bTaskbarIcon)
         ShowTrayIcon();
     // AlwaysOnTop is applied by Create once the window is shown.
-}
-
-void CTimerWnd::SaveOptions()
-{
-    m_options.m_placement = CurrentPlacement(m_hWnd);
-    m_options.Save(m_profile);
 }
 
 void CTimerWnd::SetOptions(const CTimerOptions& options)
@@ -186,52 +102,38 @@ void CTimerWnd::SetOptions(const CTimerOptions& options)
     }
 }
 
+void CTimerWnd::SetImage(const CImageSettings& image)
+{
+    m_image = image;
+    if (m_display)
+        m_display->SetDisplaySet(m_image.m_displaySet);
+}
+
 void CTimerWnd::SaveAll()
 {
-    if (m_display)
-        m_display->Save();
-    SaveOptions();
+    // Failures are not reported: the list stays modified and is written at the next save.
+    m_image.Save(m_profile);
+    m_model.Save();
+    m_options.m_placement = placement::Current(m_hWnd);
+    m_options.Save(m_profile);
 }
 
 void CTimerWnd::ApplyBorder()
 {
-    LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
-    LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    if (m_options.m_bBorder) {
-        style |= WS_DLGFRAME;
-        exStyle |= WS_EX_CLIENTEDGE;
-    } else {
-        style &= ~WS_DLGFRAME;
-        exStyle &= ~WS_EX_CLIENTEDGE;
-    }
-    SetWindowLongA(m_hWnd, GWL_STYLE, style);
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
+    placement::SetFramed(m_hWnd, m_options.m_bBorder);
     // The next paints resize the window, which lets the new frame take effect.
     m_frameChangePending = 1;
 }
 
 void CTimerWnd::ApplyAlwaysOnTop()
 {
-    SetWindowPos(m_hWnd, m_options.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
+    placement::SetTopmost(m_hWnd, m_options.m_bAlwaysOnTop);
 }
 
 void CTimerWnd::ShowTrayIcon()
 {
     const auto icon = reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON, ICON_BIG, 0));
     m_trayIcon->Show(icon, ID_TRAY_NOTIFY);
-}
-
-void CTimerWnd::MeasureFrame()
-{
-    // From the styles rather than window minus client: at creation the window is only 10
-    // pixels high, too low for the client edge, which the client area then leaves out, and the
-    // frame would come out 4 pixels short (the text clipped, a resize on every paint).
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
-    m_frameExtent.cx = frame.right - frame.left;
-    m_frameExtent.cy = frame.bottom - frame.top;
 }
 
 bool CTimerWnd::PreTranslateMessage(MSG* msg)
@@ -264,24 +166,24 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
             SaveAll();
         return 0;
     case WM_LBUTTONDOWN:
-        BeginDrag(point);
+        m_drag.Begin(m_hWnd, point);
         return 0;
     case WM_MOUSEMOVE:
-        DragTo(point, wParam);
+        m_drag.MoveTo(m_hWnd, point, wParam);
         return 0;
     case WM_LBUTTONUP:
-        EndDrag();
+        m_drag.End();
         return 0;
     case WM_LBUTTONDBLCLK:
-        EndDrag();
-        RunDoubleClickCommand();
+        m_drag.End();
+        PostDoubleClickCommand(m_hWnd, m_options);
         return 0;
     case WM_RBUTTONDOWN:
-        if (!m_dragging)
-            ShowContextMenu();
+        if (!m_drag.IsDragging())
+            ShowTimerMenu(m_hWnd, m_options);
         return 0;
     case ID_TRAY_NOTIFY:
-        OnTrayNotify(lParam);
+        OnTrayMouse(m_hWnd, lParam, m_options);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
@@ -298,26 +200,11 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CTimerWnd::OnTick()
 {
-    if (m_closePending)
-        return;
-    // Due handling changes the model and may show messages: here, never while painting.
-    if (m_display) {
-        ++m_dueDepth;
-        m_display->HandleDue([this] { return !m_closePending && m_hWnd && ::IsWindow(m_hWnd); });
-        --m_dueDepth;
-        // Only the outermost due loop may end the window: the inner ones return into it.
-        if (m_dueDepth == 0 && m_deletePending) {
-            delete this;  // destroyed by someone else while a message was open
-            return;
-        }
-        if (m_dueDepth == 0 && m_closePending) {
-            DestroyWindow();  // the close that came while a message was open
-            return;
-        }
-    }
-    // Also while a message is open: the window keeps counting behind it.
-    if (!m_closePending && m_hWnd && IsWindow(m_hWnd))
-        InvalidateRect(m_hWnd, nullptr, TRUE);
+    // The list is complete before a box opens; the box's own loop runs the later ticks, which
+    // repaint (the window keeps counting behind it) and open the next box on top.
+    m_announcer.Add(m_model.HandleDue());
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    m_announcer.ShowNext(m_hWnd);
 }
 
 void CTimerWnd::OnPaint()
@@ -325,11 +212,11 @@ void CTimerWnd::OnPaint()
     const CPaintDC dc(m_hWnd);
     if (!m_display)
         return;
-    m_display->Update();
+    m_display->RenderText(m_model.ComposeText(m_image.m_displaySet.m_nDisplayType));
     FitToSurface();
     m_display->Blit(dc.Get());
     if (m_trayIcon)
-        m_trayIcon->SetDays(m_display->GetDayCount());
+        m_trayIcon->SetDays(m_model.GetDayCount());
 }
 
 void CTimerWnd::FitToSurface()
@@ -350,189 +237,41 @@ void CTimerWnd::FitToSurface()
 
 void CTimerWnd::OnClose()
 {
-    // A dialog running modally over the window has its frame on this window's stack: it is
-    // asked to close, and the window closes once it has returned.
-    if (m_openDialog) {
-        m_closePending = true;
-        if (m_openDialog->GetSafeHwnd())
-            PostMessageA(m_openDialog->GetSafeHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    // A dialog over the window closes first. Open due messages go with the window: the
+    // appointments they announce have been handled.
+    if (m_dialogs.CloseOpenDialog())
         return;
-    }
     m_ticker.Stop();
-    if (m_dueDepth > 0) {
-        // The window goes once the due loop is back from its message; the open messages are
-        // ended so that this is at once. The appointment they announce has been handled.
-        m_closePending = true;
-        CloseDueMessages();
-        return;
-    }
     DestroyWindow();
-}
-
-bool CTimerWnd::BringOpenDialogToFront() const
-{
-    if (!m_openDialog)
-        return false;
-    if (const HWND open = m_openDialog->GetSafeHwnd())
-        SetForegroundWindow(open);
-    return true;
-}
-
-INT_PTR CTimerWnd::RunDialog(CModalWnd& dialog)
-{
-    m_openDialog = &dialog;
-    const INT_PTR result = App() ? App()->RunModal(dialog) : dialog.DoModal();
-    m_openDialog = nullptr;
-    if (m_closePending) {
-        m_closePending = false;
-        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
-    }
-    return result;
-}
-
-void CTimerWnd::RunAbout()
-{
-    if (BringOpenDialogToFront())
-        return;
-    CInfoDlg dialog(*App(), m_hWnd, CoreHost().Now());
-    dialog.Termine() = m_display->GetTermine();
-    RunDialog(dialog);
 }
 
 void CTimerWnd::RunSettings()
 {
-    if (BringOpenDialogToFront())
-        return;
-    CSettingsDlg sheet(*App(), IDS_SETTINGS_CAPTION, m_hWnd, CSettingsDlg::kPageTermine);
-    m_display->StartRecordingHandled();
-    sheet.Run(*this, [this](CModalWnd& dialog) { return RunDialog(dialog); });
-    if (m_display)
-        m_display->StopRecordingHandled();
-    SaveAll();
-}
-
-void CTimerWnd::CloseDueMessages()
-{
-    DueMessageSearch search{m_hWnd, {}};
-    EnumThreadWindows(GetCurrentThreadId(), CollectDueMessage, reinterpret_cast<LPARAM>(&search));
-    for (HWND box : search.boxes)
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
-void CTimerWnd::PostNcDestroy()
-{
-    if (m_dueDepth > 0)
-        m_deletePending = true;  // the due loop still runs on this object; it deletes it
-    else
-        delete this;
-}
-
-void CTimerWnd::BeginDrag(POINT clientPoint)
-{
-    m_dragging = true;
-    m_lastCursor = clientPoint;
-    ClientToScreen(m_hWnd, &m_lastCursor);
-    SetCapture(m_hWnd);
-}
-
-void CTimerWnd::DragTo(POINT clientPoint, WPARAM keys)
-{
-    if (!m_dragging)
-        return;
-    if (!(keys & MK_LBUTTON)) {
-        EndDrag();
-        return;
-    }
-    POINT screen = clientPoint;
-    ClientToScreen(m_hWnd, &screen);
-    RECT window{};
-    GetWindowRect(m_hWnd, &window);
-    OffsetRect(&window, screen.x - m_lastCursor.x, screen.y - m_lastCursor.y);
-    MoveWindow(m_hWnd, window.left, window.top, window.right - window.left,
-               window.bottom - window.top, TRUE);
-    m_lastCursor = screen;
-}
-
-void CTimerWnd::EndDrag()
-{
-    if (!m_dragging)
-        return;
-    m_dragging = false;
-    ReleaseCapture();
-}
-
-void CTimerWnd::RunDoubleClickCommand()
-{
-    if (m_options.m_nDblClkCmd != 0)
-        PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(m_options.m_nDblClkCmd), 0);
-}
-
-void CTimerWnd::ShowContextMenu()
-{
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    orv::CMenuEx menu;
-    if (!menu.LoadMenu(IDR_TIMER_MENU))
-        return;
-    const auto popup = menu.GetSubMenuEx(0);
-    if (!popup)
-        return;
-    popup->CheckItem(ID_TASKBAR_ICON, m_options.m_bTaskbarIcon);
-    popup->CheckItem(ID_ALWAYS_ON_TOP, m_options.m_bAlwaysOnTop);
-    popup->CheckItem(ID_BORDER, m_options.m_bBorder);
-    TrackPopupMenu(popup->GetSafeHmenu(), 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-}
-
-void CTimerWnd::OnTrayNotify(LPARAM mouseMessage)
-{
-    switch (mouseMessage) {
-    case WM_LBUTTONDOWN:
-        SetForegroundWindow(m_hWnd);
-        break;
-    case WM_LBUTTONDBLCLK:
-        SetForegroundWindow(m_hWnd);
-        RunDoubleClickCommand();
-        break;
-    case WM_RBUTTONDOWN:
-        SetForegroundWindow(m_hWnd);
-        ShowContextMenu();
-        break;
-    }
+    m_model.StartRecordingHandled();
+    const bool ran = m_dialogs.RunSettings(m_hWnd, *this);
+    m_model.StopRecordingHandled();
+    if (ran && m_hWnd)
+        SaveAll();
 }
 
 void CTimerWnd::OnCommand(UINT command)
 {
+    if (CTimerOptions options = m_options; ToggleOption(options, command)) {
+        SetOptions(options);
+        return;
+    }
     switch (command) {
-    case ID_TASKBAR_ICON:
-        if (m_options.m_bTaskbarIcon) {
-            m_options.m_bTaskbarIcon = false;
-            m_trayIcon->Remove();
-        } else {
-            m_options.m_bTaskbarIcon = true;
-            ShowTrayIcon();
-        }
-        break;
-    case ID_ALWAYS_ON_TOP:
-        m_options.m_bAlwaysOnTop = !m_options.m_bAlwaysOnTop;
-        ApplyAlwaysOnTop();
-        break;
-    case ID_BORDER:
-        m_options.m_bBorder = !m_options.m_bBorder;
-        ApplyBorder();
-        break;
     case ID_HELP_START_PAGE:
-        if (App())
-            App()->ShowHelpTopic(nullptr);
+        m_services.ShowHelpTopic(nullptr);
         break;
     case ID_HELP:
-        if (App())
-            App()->ShowHelpTopic("ref_dlg_main.html");
+        m_services.ShowHelpTopic("ref_dlg_main.html");
         break;
     case ID_SETTINGS:
         RunSettings();
         break;
     case ID_APP_ABOUT:
-        RunAbout();
+        m_dialogs.RunAbout(m_hWnd, m_model.GetTermine());
         break;
     case ID_APP_EXIT:
         PostMessageA(m_hWnd, WM_CLOSE, 0, 0);

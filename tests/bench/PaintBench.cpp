@@ -1,4 +1,4 @@
-// Per-paint cost of the timer window's display model against a plain copy of a finished bitmap.
+// Per-paint cost of the timer window's text and surface against a plain copy of a finished bitmap.
 // Both run on the same window DC in one process, interleaved, so the ratio holds on any machine.
 #include "BenchSupport.h"
 
@@ -6,6 +6,7 @@
 #include "framework/RegistryProfile.h"
 #include "platform/Gdi.h"
 #include "platform/Wnd.h"
+#include "core/TerminModel.h"
 #include "display/TimerDisplay.h"
 
 #include <windows.h>
@@ -72,13 +73,15 @@ int main(int argc, char** argv)
     PumpMessages();
 
     const CClientDC dc(window.Handle());
-    CTimerDisplay display(dc.Get(), profile);
-    display.Load();
-    if (display.GetTermine().GetSize() != termine.GetSize())
-        return Fail("the display model did not load the sample appointments");
-    display.Update();
-    if (display.GetDayCount() < 0)
-        return Fail("the display model shows no appointment");
+    CTerminModel model(profile, host);
+    model.Load();
+    if (model.GetTermine().GetSize() != termine.GetSize())
+        return Fail("the model did not load the sample appointments");
+    CTimerDisplay display(dc.Get());
+    const int displayType = CDisplaySet().m_nDisplayType;
+    display.RenderText(model.ComposeText(displayType));
+    if (model.GetDayCount() < 0)
+        return Fail("the model shows no appointment");
     const SIZE size = display.GetSurfaceSize();
     if (size.cx <= 1 || size.cy <= 1)
         return Fail("the surface was not sized to the text");
@@ -92,7 +95,7 @@ int main(int argc, char** argv)
     BitBlt(referenceDC.Get(), 0, 0, size.cx, size.cy, display.SurfaceDC(), 0, 0, SRCCOPY);
 
     const auto paint = [&] {
-        display.Update();
+        display.RenderText(model.ComposeText(displayType));
         display.Blit(dc.Get());
     };
     const auto reference = [&] {

@@ -1,10 +1,9 @@
-// The settings sheet over a live display model: copy in, OK, Apply, Cancel, a page that refuses
+// The settings sheet over a live appointment model: copy in, OK, Apply, Cancel, a page that refuses
 // its values, help per page, placement at the cursor and appointments handled meanwhile.
 #include "SheetTestSupport.h"
 
-#include "display/TimerDisplay.h"
+#include "core/TerminModel.h"
 #include "framework/RegistryProfile.h"
-#include "platform/Gdi.h"
 #include "res/resource.h"
 #include "sheet/DblClkPropPage.h"
 #include "sheet/DisplayPropPage.h"
@@ -33,11 +32,14 @@ std::vector<std::string> Texts(const CTerminList& list)
     return texts;
 }
 
-// The timer window's side of the sheet: a real display model and the options.
+// The timer window's side of the sheet: a real appointment model, the look and the options.
 class CTestTarget : public CSettingsTarget {
 public:
-    explicit CTestTarget(orv::CProfile& profile) : m_profile(profile), m_display(CClientDC(nullptr).Get(), profile) {}
-    CTimerDisplay& DisplayModel() override { return m_display; }
+    CTestTarget(orv::CProfile& profile, const CCoreHost& host) : model(profile, host), m_profile(profile) {}
+    const CTerminList& GetTermine() const override { return model.GetTermine(); }
+    void SetTermine(const CTerminList& edited) override { model.TakeEdited(edited); }
+    CImageSettings GetImage() const override { return image; }
+    void SetImage(const CImageSettings& taken) override { image = taken; }
     orv::CProfile& Profile() override { return m_profile; }
     CTimerOptions GetOptions() const override { return options; }
     void SetOptions(const CTimerOptions& taken) override
@@ -46,12 +48,13 @@ public:
         ++optionsTaken;
     }
 
+    CTerminModel model;
+    CImageSettings image;
     CTimerOptions options;
     int optionsTaken = 0;
 
 private:
     orv::CProfile& m_profile;
-    CTimerDisplay m_display;
 };
 
 // The sheet's pages while it runs, in their fixed order.
@@ -84,13 +87,13 @@ protected:
 
 class SettingsDlgTest : public ::testing::Test {
 protected:
-    SettingsDlgTest() : target((profile.SetPath(kAppPath), profile))
+    SettingsDlgTest() : target((profile.SetPath(kAppPath), profile), host)
     {
         host.SetNow("01.12.2021 12:00:00");
         target.options.m_nDblClkCmd = ID_SETTINGS;
         CTerminList live;
         live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
-        target.DisplayModel().SetTermine(live);
+        target.model.TakeEdited(live);
     }
     ~SettingsDlgTest() override
     {
@@ -129,7 +132,7 @@ TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
         working.m_bModified = 1;
         TermineOf(sheet)->MarkModified(true);
         SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);  // at once, not posted
-        liveAfterApply = Texts(target.DisplayModel().GetTermine());
+        liveAfterApply = Texts(target.GetTermine());
         applyDisabledAgain = !ApplyEnabled(window);
         PressSheetButton(window, PSBTN_CANCEL);
     });
@@ -139,13 +142,13 @@ TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
     const std::vector<std::string> expected{"02.12.2021 08:00:00;0;0;Zahnarzt", "24.12.2021 18:00:00;1;0;Weihnachten"};
     EXPECT_EQ(liveAfterApply, expected);  // sorted, before the sheet closed
     EXPECT_TRUE(applyDisabledAgain);
-    EXPECT_EQ(Texts(target.DisplayModel().GetTermine()), expected);  // Cancel keeps what Apply gave
-    EXPECT_EQ(target.DisplayModel().GetTermine().m_bModified, 1);
+    EXPECT_EQ(Texts(target.GetTermine()), expected);  // Cancel keeps what Apply gave
+    EXPECT_TRUE(target.GetTermine().m_bModified);
 }
 
 TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingBack)
 {
-    const CDisplaySet before = target.DisplayModel().GetDisplaySet();
+    const CDisplaySet before = target.GetImage().m_displaySet;
     for (const bool confirm : {false, true}) {
         CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
         Run(sheet, [&](HWND window) {
@@ -157,17 +160,17 @@ TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingB
             PressSheetButton(window, confirm ? PSBTN_OK : PSBTN_CANCEL);
         });
         if (!confirm) {
-            EXPECT_EQ(target.DisplayModel().GetDisplaySet(), before);
-            EXPECT_EQ(target.DisplayModel().GetSchemaName(), "");
+            EXPECT_EQ(target.GetImage().m_displaySet, before);
+            EXPECT_EQ(target.GetImage().m_schemaName, "");
             EXPECT_EQ(target.optionsTaken, 0);
-            EXPECT_EQ(target.DisplayModel().GetTermine().GetSize(), 1u);
+            EXPECT_EQ(target.GetTermine().GetSize(), 1u);
         }
     }
-    EXPECT_EQ(target.DisplayModel().GetDisplaySet().m_nDisplayType, 2);
-    EXPECT_EQ(target.DisplayModel().GetSchemaName(), "Abend");
-    EXPECT_EQ(target.DisplayModel().GetCustomColors()[3], 0x00123456u);
+    EXPECT_EQ(target.GetImage().m_displaySet.m_nDisplayType, 2);
+    EXPECT_EQ(target.GetImage().m_schemaName, "Abend");
+    EXPECT_EQ(target.GetImage().m_customColors[3], 0x00123456u);
     EXPECT_EQ(target.options.m_nDblClkCmd, ID_APP_EXIT);
-    EXPECT_TRUE(target.DisplayModel().GetTermine().IsEmpty());
+    EXPECT_TRUE(target.GetTermine().IsEmpty());
 }
 
 TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
@@ -183,7 +186,7 @@ TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
         PressSheetButton(window, PSBTN_CANCEL);
     });
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(target.DisplayModel().GetDisplaySet().m_nDisplayType, 1);  // nothing handed back
+    EXPECT_EQ(target.GetImage().m_displaySet.m_nDisplayType, 1);  // nothing handed back
     EXPECT_EQ(target.optionsTaken, 0);
 }
 
@@ -231,19 +234,20 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
     live.Add(At("01.12.2021 12:40:00", true, "Jährlich"));
     live.Add(At("01.12.2021 12:50:00", false, "Bearbeitet"));
     live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
-    target.DisplayModel().SetTermine(live);
-    target.DisplayModel().StartRecordingHandled();
+    target.model.TakeEdited(live);
+    target.model.StartRecordingHandled();
     CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
+    std::vector<std::string> announced;
     Run(sheet, [&](HWND window) {
         // The user edits one entry while the due handling goes on with the live list.
         TermineOf(sheet)->Termine()[2].m_strDescription = "Verschoben";
         host.SetNow("01.12.2021 13:00:00");
-        target.DisplayModel().HandleDue();
+        announced = target.model.HandleDue();
         PressSheetButton(window, PSBTN_OK);
     });
-    target.DisplayModel().StopRecordingHandled();
-    EXPECT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(Texts(target.DisplayModel().GetTermine()),
+    target.model.StopRecordingHandled();
+    EXPECT_EQ(announced.size(), 3u);
+    EXPECT_EQ(Texts(target.GetTermine()),
               (std::vector<std::string>{"01.12.2021 12:50:00;0;0;Verschoben", "24.12.2021 18:00:00;1;0;Weihnachten",
                                         "01.12.2022 12:40:00;1;0;Jährlich"}));
 }
@@ -278,5 +282,5 @@ TEST_F(SettingsDlgTest, ManyRunsWithEditsLeaveNoDrawingObjectOrWindowBehind)
     size_t kept = 1;  // Weihnachten
     for (int run = 0; run < 65; ++run)
         kept += run % 3 == 1 ? 0 : 1;
-    EXPECT_EQ(target.DisplayModel().GetTermine().GetSize(), kept);
+    EXPECT_EQ(target.GetTermine().GetSize(), kept);
 }

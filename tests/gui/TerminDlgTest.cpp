@@ -2,6 +2,7 @@
 // description, typing limits, editing, cancelling, keys and help.
 #include "TermineGuiSupport.h"
 
+#include "core/CoreHost.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -66,7 +67,7 @@ protected:
 
 TEST_F(TerminDlgTest, NewAppointmentStartsTomorrowYearlyWithBisAndNeedsADescription)
 {
-    const CTermin expected;  // tomorrow at midnight
+    const CTermin expected = CTermin::Tomorrow(CoreHost().Now());  // tomorrow at midnight
     CDateTime::Parts tomorrow;
     ASSERT_TRUE(expected.m_dtTarget.GetParts(tomorrow));
     DialogState opened;

@@ -2,6 +2,7 @@
 // due message the system refuses.
 #include "GuiTestSupport.h"
 
+#include "app/AppTimerServices.h"
 #include "app/Win32CoreHost.h"
 #include "framework/RegistryProfile.h"
 #include "timerwnd/TimerWnd.h"
@@ -128,13 +129,13 @@ protected:
         profile.CloseSection();
         return texts;
     }
-    void Open()
+    void Open(CTimerServices& with)
     {
-        window = new CTimerWnd(profile);
+        window = std::make_unique<CTimerWnd>(profile, with);
         ASSERT_TRUE(window->Create());
         handle = window->Handle();
-        host.SetMainWindow(handle);  // the due handling is on from now, as in the program
     }
+    void Open() { Open(services); }
     // The window is on the screen, shown normally, and has the size of its text.
     void ExpectSeen()
     {
@@ -160,8 +161,9 @@ protected:
 
     CRecordingApp app;
     CWin32CoreHost host;
+    CAppTimerServices services{app, host};
     orv::Windows::CRegistryProfile profile;
-    CTimerWnd* window = nullptr;
+    std::unique_ptr<CTimerWnd> window;
     HWND handle = nullptr;
 
 private:
@@ -179,7 +181,6 @@ TEST_F(TimerWndSafetyTest, EmptyOrInvertedRectangleStartsAt20x20)
         EXPECT_EQ(WindowRect().left, 20);
         EXPECT_EQ(WindowRect().top, 20);
         DestroyWindow(handle);
-        window = nullptr;
     }
 }
 
@@ -192,7 +193,6 @@ TEST_F(TimerWndSafetyTest, MinimisedOrHiddenStateIsShownNormallyWhereItWas)
         EXPECT_EQ(WindowRect().left, 300) << showCmd;
         EXPECT_EQ(WindowRect().top, 200) << showCmd;
         DestroyWindow(handle);
-        window = nullptr;
     }
 }
 
@@ -225,7 +225,6 @@ TEST_F(TimerWndSafetyTest, WhatIsSavedAtCloseIsWhatWasOnTheScreen)
     const RECT shown = WindowRect();
     PostMessageA(handle, WM_CLOSE, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
-    window = nullptr;
     ASSERT_TRUE(profile.OpenSection("MainWnd"));
     WINDOWPLACEMENT saved{};
     EXPECT_EQ(profile.GetBinary("Placement", sizeof(saved), nullptr, &saved), 0);
@@ -249,7 +248,6 @@ TEST_F(TimerWndSafetyTest, CloseWhileDueMessagesAreOpenEndsThemSavesAndGoes)
              });
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }, 800));
     ASSERT_EQ(boxes.size(), 2u);
-    window = nullptr;
     for (HWND box : boxes)
         EXPECT_FALSE(IsWindow(box));
     // Both were shown, so both count as announced: handled, and the list saved so.
@@ -279,7 +277,7 @@ TEST_F(TimerWndSafetyTest, WindowKeepsCountingBehindAnOpenDueMessage)
     EXPECT_NE(before, after) << "no repaint while the message was open";
 }
 
-TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectWaitsForTheLoop)
+TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectOutlivesTheLoop)
 {
     const std::string future = DayText(30) + ";0;0;Später";
     StoreTermine({DayText(-1) + ";0;0;Fällig", future});
@@ -292,18 +290,18 @@ TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectWaitsForTheLo
                  destroyed = true;
              });
     ASSERT_TRUE(PumpUntil([&] { return destroyed && MessageBoxes().empty(); }, 800));
-    window = nullptr;
     EXPECT_FALSE(IsWindow(handle));
     const std::vector<std::string> stored = StoredTermine();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_NE(stored[0].find("Später"), std::string::npos) << stored[0];
 }
 
-TEST_F(TimerWndSafetyTest, RefusedMessageKeepsTheAppointmentUntilALaterTickShowsIt)
+TEST_F(TimerWndSafetyTest, RefusedMessageIsShownByALaterTickOnce)
 {
-    // The host as the program has it, but the system refuses its first boxes.
-    class CRefusingHost : public CWin32CoreHost {
+    // The services as the program has them, but the system refuses their first boxes.
+    class CRefusingServices : public CAppTimerServices {
     public:
+        using CAppTimerServices::CAppTimerServices;
         int refusals = 3;
         std::vector<std::string> shown;
 
@@ -317,26 +315,20 @@ TEST_F(TimerWndSafetyTest, RefusedMessageKeepsTheAppointmentUntilALaterTickShows
             shown.push_back(text);
             return IDOK;
         }
-    } refusing;
-    SetCoreHost(&refusing);
+    } refusing(app, host);
     const std::string future = DayText(30) + ";0;0;Später";
     StoreTermine({DayText(-1) + ";0;0;Fällig", future});
-    window = new CTimerWnd(profile);
-    ASSERT_TRUE(window->Create());
-    handle = window->Handle();
-    refusing.SetMainWindow(handle);
+    Open(refusing);
 
-    // While refused, the appointment stays in the list, unannounced.
+    // The list is complete at once; while refused, the announcement waits.
     ASSERT_TRUE(PumpUntil([&] { return refusing.refusals == 1; }));
-    EXPECT_EQ(window->Display()->GetTermine().GetSize(), 2u);
+    EXPECT_EQ(window->Model().GetTermine().GetSize(), 1u);
     EXPECT_TRUE(refusing.shown.empty());
-    // A later tick shows it; then it is handled, once.
+    // A later tick shows it, once.
     ASSERT_TRUE(PumpUntil([&] { return !refusing.shown.empty(); }));
     PumpUntil([] { return false; }, 30);
     ASSERT_EQ(refusing.shown.size(), 1u);
     EXPECT_EQ(refusing.shown[0].find("Fällig!\n("), 0u) << refusing.shown[0];
-    EXPECT_EQ(window->Display()->GetTermine().GetSize(), 1u);
+    EXPECT_EQ(window->Model().GetTermine().GetSize(), 1u);
     DestroyWindow(handle);
-    window = nullptr;
-    SetCoreHost(&host);
 }

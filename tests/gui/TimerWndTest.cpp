@@ -2,6 +2,8 @@
 // that will not start.
 #include "GuiTestSupport.h"
 
+#include "app/AppTimerServices.h"
+#include "app/Win32CoreHost.h"
 #include "framework/RegistryProfile.h"
 #include "res/resource.h"
 #include "timerwnd/TimerWnd.h"
@@ -58,20 +60,22 @@ protected:
     void TearDown() override
     {
         if (window && IsWindow(handle))
-            DestroyWindow(handle);  // the object deletes itself
+            DestroyWindow(handle);
         RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
     }
     void Open()
     {
-        window = new CTimerWnd(profile);
+        window = std::make_unique<CTimerWnd>(profile, services);
         ASSERT_TRUE(window->Create());
         handle = window->Handle();
     }
 
     CRecordingApp app;
+    CWin32CoreHost host;
+    CAppTimerServices services{app, host};
     orv::Windows::CRegistryProfile profile;
-    CTimerWnd* window = nullptr;
+    std::unique_ptr<CTimerWnd> window;
     HWND handle = nullptr;
 };
 
@@ -113,7 +117,7 @@ TEST_F(TimerWndTest, FrameOffResizesWithinTwoPaintsToTextPlusTen)
     GetWindowRect(handle, &before);
 
     SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
-    EXPECT_FALSE(window->HasBorder());
+    EXPECT_FALSE(window->GetOptions().m_bBorder);
     EXPECT_EQ(window->GetFrameChangePending(), 1);
     EXPECT_FALSE(GetWindowLongA(handle, GWL_STYLE) & WS_DLGFRAME);
     EXPECT_FALSE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
@@ -147,17 +151,17 @@ TEST_F(TimerWndTest, FrameOffResizesWithinTwoPaintsToTextPlusTen)
 TEST_F(TimerWndTest, OptionCommandsToggleWithoutSaving)
 {
     Open();
-    EXPECT_TRUE(window->IsAlwaysOnTop());
+    EXPECT_TRUE(window->GetOptions().m_bAlwaysOnTop);
     EXPECT_TRUE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageA(handle, WM_COMMAND, ID_ALWAYS_ON_TOP, 0);
     EXPECT_FALSE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     const bool trayShown = window->TrayIcon()->IsShown();
     SendMessageA(handle, WM_COMMAND, ID_TASKBAR_ICON, 0);
-    EXPECT_FALSE(window->HasTaskbarIcon());
+    EXPECT_FALSE(window->GetOptions().m_bTaskbarIcon);
     EXPECT_FALSE(window->TrayIcon()->IsShown());
     SendMessageA(handle, WM_COMMAND, ID_TASKBAR_ICON, 0);
-    EXPECT_TRUE(window->HasTaskbarIcon());
+    EXPECT_TRUE(window->GetOptions().m_bTaskbarIcon);
     EXPECT_EQ(window->TrayIcon()->IsShown(), trayShown);
 
     orv::Windows::CRegistryProfile reader;
@@ -171,19 +175,19 @@ TEST_F(TimerWndTest, EmptyListShowsTheNoAppointmentTextAndNoTip)
 {
     Open();
     EXPECT_EQ(window->Display()->GetLastText(), ">> Es ist kein Termin hinterlegt. <<");
-    EXPECT_EQ(window->Display()->GetDayCount(), -1);
+    EXPECT_EQ(window->Model().GetDayCount(), -1);
     if (window->TrayIcon()->IsShown()) {
         EXPECT_STREQ(window->TrayIcon()->Icon().GetData().szTip, "");
     }
 }
 
-TEST_F(TimerWndTest, ClosingSavesAllFiveOptionsAndTheObjectGoes)
+TEST_F(TimerWndTest, ClosingSavesAllFiveOptionsAndTheObjectOutlivesItsWindow)
 {
     Open();
     SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
     PostMessageA(handle, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
-    window = nullptr;
+    EXPECT_EQ(window->Handle(), nullptr);
 
     orv::Windows::CRegistryProfile reader;
     reader.SetPath(kAppPath);
@@ -209,7 +213,7 @@ TEST_F(TimerWndTest, TickerThatCannotStartReportsError101AndCloses)
                 shown = TextOf(child);
         PostKey(GetFocus(), VK_RETURN);
     });
-    auto* failing = new CTickerlessWnd(profile);
+    auto failing = std::make_unique<CTickerlessWnd>(profile, services);
     EXPECT_FALSE(failing->Create());
     HWND failed = failing->Handle();
     EXPECT_EQ(shown, "FEHLER 101: Ticker-Thread kann nicht gestartet werden.");

@@ -177,19 +177,18 @@ TEST(CustomColors, BlockIsLittleEndianInOrderAndCopiesWhole)
 TEST(ImageSection, RoundTripsAllThreeValues)
 {
     CMemoryProfile profile;
-    CCustomColors colors;
-    colors[3] = 0x00010203;
-    ASSERT_TRUE(CImageSettings::Save(profile, Sample(), "Glut", colors));
+    CImageSettings written{Sample(), "Glut", {}};
+    written.m_customColors[3] = 0x00010203;
+    ASSERT_TRUE(written.Save(profile));
     EXPECT_EQ(profile.sections["Image"]["CustomColors"].bytes.size(), 64u);
     EXPECT_EQ(profile.sections["Image"]["CustomColors"].type, CMemoryProfile::Type::Binary);
 
-    CDisplaySet set;
-    std::string name = "vorher";
-    CCustomColors readBack;
-    ASSERT_TRUE(CImageSettings::Load(profile, set, name, readBack));
-    EXPECT_EQ(set, Sample());
-    EXPECT_EQ(name, "Glut");
-    EXPECT_EQ(readBack, colors);
+    CImageSettings readBack;
+    readBack.m_schemaName = "vorher";
+    ASSERT_TRUE(readBack.Load(profile));
+    EXPECT_EQ(readBack.m_displaySet, Sample());
+    EXPECT_EQ(readBack.m_schemaName, "Glut");
+    EXPECT_EQ(readBack.m_customColors, written.m_customColors);
     EXPECT_FALSE(profile.IsOpen());
 }
 
@@ -201,22 +200,20 @@ TEST(ImageSection, UnreadableValuesKeepTheCurrentOnes)
     profile.WriteBinary("CustomColors", 60, std::vector<unsigned char>(60, 0).data());
     profile.CloseSection();
 
-    CDisplaySet set = Sample();
-    std::string name = "Glut";
-    CCustomColors colors;
-    colors[0] = 0x00123456;
-    const CCustomColors before = colors;
-    ASSERT_TRUE(CImageSettings::Load(profile, set, name, colors));
-    EXPECT_EQ(set.m_nDisplayType, 0);
-    EXPECT_EQ(set.m_crTextColor, 0x000000FFu);
-    EXPECT_EQ(set.m_crBackColor, Sample().m_crBackColor);
-    EXPECT_EQ(name, "Glut");
-    EXPECT_EQ(colors, before);
+    CImageSettings image{Sample(), "Glut", {}};
+    image.m_customColors[0] = 0x00123456;
+    const CCustomColors before = image.m_customColors;
+    ASSERT_TRUE(image.Load(profile));
+    EXPECT_EQ(image.m_displaySet.m_nDisplayType, 0);
+    EXPECT_EQ(image.m_displaySet.m_crTextColor, 0x000000FFu);
+    EXPECT_EQ(image.m_displaySet.m_crBackColor, Sample().m_crBackColor);
+    EXPECT_EQ(image.m_schemaName, "Glut");
+    EXPECT_EQ(image.m_customColors, before);
 
     profile.failOpen = true;
     const int writes = profile.writes;
-    EXPECT_FALSE(CImageSettings::Load(profile, set, name, colors));
-    EXPECT_FALSE(CImageSettings::Save(profile, set, name, colors));
+    EXPECT_FALSE(image.Load(profile));
+    EXPECT_FALSE(image.Save(profile));
     EXPECT_EQ(profile.writes, writes);
 }
 
@@ -242,10 +239,8 @@ TEST(ImageSection, StoredColourMinusOneKeepsTheCurrentColour)
     ASSERT_TRUE(profile.OpenSection("Image"));
     profile.WriteString("DisplaySet", "1;-1;0x00000000;1;0x00804000;0x00FF0000;4");
     profile.CloseSection();
-    CDisplaySet set;
-    std::string name;
-    CCustomColors colors;
-    ASSERT_TRUE(CImageSettings::Load(profile, set, name, colors));
-    EXPECT_EQ(set.m_crTextColor, CDisplaySet().m_crTextColor);
-    EXPECT_EQ(set.FormatText(), "1;0x00FFFFFF;0x00000000;1;0x00804000;0x00FF0000;4");
+    CImageSettings image;
+    ASSERT_TRUE(image.Load(profile));
+    EXPECT_EQ(image.m_displaySet.m_crTextColor, CDisplaySet().m_crTextColor);
+    EXPECT_EQ(image.m_displaySet.FormatText(), "1;0x00FFFFFF;0x00000000;1;0x00804000;0x00FF0000;4");
 }

@@ -1,7 +1,5 @@
-// Appointment list: registry form, removal, sorting and the due handling with its messages.
+// Appointment list: registry form, removal and sorting.
 #include "core/TerminList.h"
-
-#include "core/RemainingText.h"
 
 #include "MemoryProfile.h"
 #include "TestHost.h"
@@ -10,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 namespace {
 
@@ -179,102 +176,6 @@ TEST(TerminListEdit, TimesOfOneDayBefore1900SortInTimeOrder)
     EXPECT_EQ(descriptions(), (Texts{"Nacht", "Abend", "Morgen", "Sekunde", "Mitternacht"}));
 }
 
-TEST(TerminListDue, OneTimeIsRemovedAndAnnouncedWithItsOwnDate)
-{
-    CTestHost host;
-    host.SetNow("24.12.2021 18:00:00");
-    CTerminList list = ListOf({"24.12.2021 18:00:00;0;1;Bescherung", "31.12.2021;0;0;Silvester"});
-    int32_t days = 5;
-    const std::string text = list.UpdateStep(host.Now(), kDisplayStandard, days);
-    EXPECT_EQ(host.messages, (Texts{"Bescherung!\n(24.12.2021 18:00:00)"}));
-    EXPECT_EQ(TextsOf(list), (Texts{"31.12.2021;0;0;Silvester"}));
-    EXPECT_EQ(list.m_bModified, 1);
-    EXPECT_EQ(text, "6T 06:00:00 bis Silvester");
-    EXPECT_EQ(days, 6);
-}
-
-TEST(TerminListDue, YearlyStaysOneYearLaterAndAnnouncesTheNewDate)
-{
-    CTestHost host;
-    host.SetNow("24.12.2021 18:00:01");
-    CTerminList list = ListOf({"24.12.2021 18:00:00;1;1;Weihnachten", "01.06.2022;0;0;Sommer"});
-    int32_t days = 0;
-    list.UpdateStep(host.Now(), kDisplayCompact, days);
-    EXPECT_EQ(host.messages, (Texts{"Weihnachten!\n(24.12.2022 18:00:00)"}));
-    EXPECT_EQ(TextsOf(list), (Texts{"01.06.2022;0;0;Sommer", "24.12.2022 18:00:00;1;1;Weihnachten"}));
-}
-
-TEST(TerminListDue, YearlyMetYearsLateAnnouncesEachYearThenWaits)
-{
-    CTestHost host;
-    host.SetNow("01.06.2022 00:00:00");
-    CTerminList list = ListOf({"01.05.2019;1;0;Mai"});
-    int32_t days = 0;
-    list.UpdateStep(host.Now(), kDisplayCompact, days);
-    EXPECT_EQ(host.messages, (Texts{"Mai!\n(01.05.2020 00:00:00)", "Mai!\n(01.05.2021 00:00:00)",
-                                    "Mai!\n(01.05.2022 00:00:00)", "Mai!\n(01.05.2023 00:00:00)"}));
-    EXPECT_EQ(TextsOf(list), (Texts{"01.05.2023;1;0;Mai"}));
-    EXPECT_EQ(days, 334);
-}
-
-TEST(TerminListDue, TwoAtTheSameMomentGiveTwoMessages)
-{
-    CTestHost host;
-    host.SetNow("01.01.2022 00:00:00");
-    CTerminList list = ListOf({"01.01.2022;0;0;Eins", "01.01.2022;0;0;Zwei"});
-    int32_t days = 0;
-    EXPECT_EQ(list.UpdateStep(host.Now(), kDisplayCompact, days), ">> Es ist kein Termin hinterlegt. <<");
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_NE(host.messages[0], host.messages[1]);
-    EXPECT_EQ(days, -1);
-}
-
-TEST(TerminListDue, LeapDayRollsToTheLastDayOfFebruary)
-{
-    CTestHost host;
-    host.SetNow("01.03.2024 00:00:00");
-    CTerminList list = ListOf({"29.02.2024 12:00:00;1;0;Schalttag"});
-    int32_t days = 0;
-    list.UpdateStep(host.Now(), kDisplayCompact, days);
-    EXPECT_EQ(host.messages, (Texts{"Schalttag!\n(28.02.2025 12:00:00)"}));
-    EXPECT_EQ(TextsOf(list), (Texts{"28.02.2025 12:00:00;1;0;Schalttag"}));
-}
-
-TEST(TerminListDue, YearlyPastTheLastYearIsRemovedSoTheLoopEnds)
-{
-    CTestHost host;
-    host.SetNow("31.12.9999 23:59:59");
-    CTerminList list = ListOf({"01.01.9999;1;0;Ende"});
-    int32_t days = 0;
-    list.UpdateStep(host.Now(), kDisplayCompact, days);
-    EXPECT_EQ(host.messages, (Texts{"Ende!\n(01.01.9999 00:00:00)"}));
-    EXPECT_TRUE(list.IsEmpty());
-}
-
-TEST(TerminListDue, NothingIsHandledBeforeTheMainWindowExists)
-{
-    CTestHost host;
-    host.SetMainWindow(false);
-    host.SetNow("02.01.2022 00:00:00");
-    CTerminList list = ListOf({"01.01.2022;0;0;Vorbei"});
-    int32_t days = 3;
-    EXPECT_EQ(list.UpdateStep(host.Now(), kDisplayCompact, days), "0T 00:00:00");
-    EXPECT_EQ(days, 0);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(list.GetSize(), 1u);
-}
-
-TEST(TerminListDue, EmptyListShowsTheNoAppointmentText)
-{
-    CTestHost host;
-    CTerminList list;
-    for (int type : {kDisplayCompact, kDisplayStandard, kDisplayExtended}) {
-        int32_t days = 9;
-        EXPECT_EQ(list.UpdateStep(host.Now(), type, days), ">> Es ist kein Termin hinterlegt. <<");
-        EXPECT_EQ(days, -1);
-    }
-}
-
 TEST(TerminListStore, DamagedValueIsSkippedAndTheOnesAfterItStay)
 {
     CTestHost host;
@@ -322,62 +223,3 @@ TEST(TerminListStore, ReadsEveryTNumberInNumberOrderAndIgnoresOtherNames)
                                     "02.01.2030;0;0;zehn", "01.01.2030;0;0;riesig"}));
 }
 
-TEST(TerminListDue, RefusedMessageLeavesTheAppointmentForALaterTick)
-{
-    CTestHost host;
-    host.SetNow("24.12.2021 18:00:00");
-    const Texts stored{"24.12.2021 18:00:00;0;1;Bescherung", "24.12.2021 18:00:00;1;1;Fest",
-                       "31.12.2021;0;0;Silvester"};
-    CTerminList list = ListOf(stored);
-    host.boxesLeft = 0;
-    int32_t days = 0;
-    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 0);
-    // Two at the same moment may come back in either order.
-    Texts after = TextsOf(list);
-    std::sort(after.begin(), after.end());
-    Texts expected = stored;
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(after, expected);
-    EXPECT_TRUE(host.messages.empty());
-
-    // The system shows boxes again: both are announced now, each once.
-    host.boxesLeft = -1;
-    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 2);
-    std::vector<std::string> shown = host.messages;
-    std::sort(shown.begin(), shown.end());
-    EXPECT_EQ(shown, (Texts{"Bescherung!\n(24.12.2021 18:00:00)", "Fest!\n(24.12.2022 18:00:00)"}));
-    EXPECT_EQ(TextsOf(list), (Texts{"31.12.2021;0;0;Silvester", "24.12.2022 18:00:00;1;1;Fest"}));
-}
-
-TEST(TerminListDue, NothingVanishesUnseenWhenTheSystemStopsShowingBoxes)
-{
-    CTestHost host;
-    host.SetNow("01.06.2022 00:00:00");
-    CTerminList list;
-    for (int i = 0; i < 2000; ++i)
-        list.Add(CTermin(CDateTime(2022, 5, 1, 0, 0, i % 60), false, 0, std::to_string(i)));
-    list.Sort();
-    host.boxesLeft = 64;
-    int32_t days = 0;
-    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 64);
-    EXPECT_EQ(list.GetSize(), 2000u - 64u);
-    // Later ticks announce the rest, each one once.
-    host.boxesLeft = -1;
-    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days), 2000 - 64);
-    EXPECT_TRUE(list.IsEmpty());
-    std::vector<std::string> shown = host.messages;
-    std::sort(shown.begin(), shown.end());
-    EXPECT_EQ(std::unique(shown.begin(), shown.end()) - shown.begin(), 2000);
-}
-
-TEST(TerminListDue, LoopStopsAfterAMessageWhenItsOwnerMayNotGoOn)
-{
-    CTestHost host;
-    host.SetNow("02.01.2022 00:00:00");
-    CTerminList list = ListOf({"01.01.2022;0;0;Eins", "01.01.2022 01:00:00;0;0;Zwei"});
-    int32_t days = 0;
-    int asked = 0;
-    EXPECT_EQ(list.HandleDueAppointments(host.Now(), days, [&] { return ++asked < 1; }), 1);
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022 01:00:00;0;0;Zwei"}));
-}

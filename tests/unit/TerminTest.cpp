@@ -72,11 +72,11 @@ TEST(TerminText, SemicolonInDescriptionIsWrittenAsComma)
     EXPECT_EQ(readBack.m_strDescription, "Urlaub, Spanien");
 }
 
-TEST(Termin, DefaultIsTomorrowMidnightYearly)
+TEST(Termin, NewOneIsTomorrowMidnightYearly)
 {
-    CTestHost host;
-    host.SetNow("31.12.2021 23:59:59");
-    const CTermin termin;
+    CDateTime now;
+    ASSERT_TRUE(ParseGermanDateTime("31.12.2021 23:59:59", now));
+    const CTermin termin = CTermin::Tomorrow(now);
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "01.01.2022 00:00:00");
     EXPECT_EQ(termin.m_bYearly, 1);
     EXPECT_EQ(termin.m_nPreposition, 0);

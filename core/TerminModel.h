@@ -1,0 +1,53 @@
+// The live appointments below the timer window: loaded and saved (journalled) through the
+// settings store, the due handling, and the settings sheet's edits taken back.
+#pragma once
+
+#include "core/TerminList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CCoreHost;
+namespace orv {
+class CProfile;
+}
+
+class CTerminModel {
+public:
+    // `host` gives the clock and the texts.
+    CTerminModel(orv::CProfile& profile, const CCoreHost& host);
+
+    // Replaces the list with the stored one, sorted ascending; false when the section cannot
+    // be opened (the list stays).
+    bool Load();
+    // Writes the list when it changed since it was loaded or last saved; true on success.
+    bool Save();
+
+    const CTerminList& GetTermine() const { return m_termine; }
+    // Whole days left to the first appointment as last composed; -1 when nothing is shown.
+    int32_t GetDayCount() const { return m_dayCount; }
+
+    // Rolls over or removes every appointment due now, all at once; returns what to announce,
+    // one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
+    std::vector<std::string> HandleDue();
+    // The remaining-time text for now in `displayType`, or the no-appointment text.
+    std::string ComposeText(int displayType);
+
+    // While the sheet edits a copy of the list, the due handling goes on with the live list; it
+    // records what it handled, so that the copy taken back brings no handled appointment back.
+    void StartRecordingHandled();
+    void StopRecordingHandled();
+    // The edited copy replaces the live list, each appointment handled meanwhile that it still
+    // holds unchanged removed or moved on; the list is then modified and sorted ascending.
+    void TakeEdited(const CTerminList& edited);
+
+private:
+    orv::CProfile& m_profile;
+    const CCoreHost& m_host;
+    const std::string m_emptyText;  // read once: the paint asks on every tick
+    CTerminList m_termine;
+    int32_t m_dayCount = -1;
+    bool m_recordingHandled = false;
+    std::vector<CTermin> m_handledWhileEditing;
+};
