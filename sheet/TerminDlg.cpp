@@ -39,7 +39,7 @@ BOOL CTerminDlg::OnInitDialog()
     if (!UpdateData(false)) {
         // The pickers start centuries after the first year an appointment may have, and no
         // range message reaches further back. Shown as today, OK would overwrite the date.
-        sheet::ShowError(IDS_TERMIN_DATE_NOT_SHOWN, FormatGermanDateTime(m_termin.m_dtTarget));
+        m_services.ShowError(IDS_TERMIN_DATE_NOT_SHOWN, FormatGermanDateTime(m_termin.m_dtTarget).c_str());
         EndDialog(IDCANCEL);
         return FALSE;
     }

@@ -4,6 +4,7 @@
 #include "BenchSupport.h"
 
 #include "app/Win32CoreHost.h"
+#include "framework/AppServices.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 #include "framework/ListFileIo.h"
@@ -105,9 +106,21 @@ using CTerminListHost = CListHost<CTerminListCtrl, IDD_TERMIN_IMPORT>;
 using CInfoListHost = CListHost<CInfoListCtrl, IDD_INFO>;
 
 // The About dialog run modeless, so opening it can be timed; closed with the object.
+// The bench opens no modal dialog, message or help page; the About dialog only needs services handed in.
+class CNoServices : public orv::Windows::CAppServices {
+public:
+    INT_PTR RunModal(CModalWnd&) override { return -1; }
+    void ShowHelpTopic(const char*) override {}
+    bool AskYesNo(HWND, int) override { return false; }
+
+protected:
+    void ShowNumbered(int, int, va_list) override {}
+};
+
 class CInfoProbe : public CInfoDlg {
 public:
-    explicit CInfoProbe(HWND owner) : CInfoDlg(owner) {}
+    CInfoProbe(orv::Windows::CAppServices& services, HWND owner, const CDateTime& now)
+        : CInfoDlg(services, owner, now) {}
     ~CInfoProbe() override { ::DestroyWindow(m_hWnd); }
 };
 
@@ -159,6 +172,7 @@ private:
 int main()
 {
     CWin32CoreHost host;
+    CNoServices services;
     const CCoreHostScope hostScope(&host);
     CTerminList termine = ManyTermine();
     CIndexArray all;
@@ -257,7 +271,7 @@ int main()
     // The About dialog with as many appointments: from Create until its list is filled and sorted.
     const CPair infoOpen = Interleaved(
         [&] {
-            CInfoProbe info(dialog.GetSafeHwnd());
+            CInfoProbe info(services, dialog.GetSafeHwnd(), host.Now());
             info.Termine() = termine;
             const double start = QpcSeconds();
             failed |= !info.Create(dialog.GetSafeHwnd()) || info.List().GetItemCount() != kAppointments;
