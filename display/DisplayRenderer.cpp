@@ -19,6 +19,11 @@ void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, Colo
         return;
     }
     FillSolid(dc, rect, settings.m_crBackColor);
+    PaintFrame(dc, rect, fading);
+}
+
+void PaintFrame(HDC dc, const RECT& rect, ColorRef fading)
+{
     const CBrush frame(CreateSolidBrush(fading));
     RECT ring = rect;
     const int width = ScaleToDpi(dc, kFrameWidth);

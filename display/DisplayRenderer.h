@@ -16,6 +16,8 @@ constexpr int kFrameWidth = 3;
 // Transparent: all of `rect` in the fading colour. Otherwise the background colour with a frame
 // of kFrameWidth pixels (at 96 dots per inch, in the density of `dc`) in the fading colour.
 void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, ColorRef fading);
+// Only the frame of a background that is not transparent.
+void PaintFrame(HDC dc, const RECT& rect, ColorRef fading);
 // The text at (x, y) in `color`, without a background of its own.
 void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color);
 // One vertical line per pixel column, in the fader's colour for that column.

@@ -11,6 +11,8 @@ CTimerDisplay::CTimerDisplay(HDC windowDC)
     // Later bitmaps are made compatible with the memory context, which then has the screen's
     // colour format because this first bitmap came from the window's context.
     m_originalBitmap = SelectObject(m_surface.Get(), m_bitmap.Get());
+    if (m_bitmap)
+        m_size = SIZE{1, 1};
     m_fader.SetRange(0, kFadeRangeEnd);
     m_fader.SetColors(m_displaySet.m_crStartColor, m_displaySet.m_crEndColor);
 }
@@ -22,51 +24,49 @@ CTimerDisplay::~CTimerDisplay()
         SelectObject(m_surface.Get(), m_originalBitmap);
 }
 
-void CTimerDisplay::RenderText(const std::string& text)
+bool CTimerDisplay::RenderText(const std::string& text)
 {
-    m_lastText = text;
-    SIZE extent{};
-    GetTextExtentPoint32A(m_surface.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    EnsureSurface(extent.cx + 2 * m_margin, extent.cy + 2 * m_margin);
-    PaintBackground();
+    const ColorRef color = m_fader.NextColor(m_displaySet.m_nFadingStep);
+    const bool textChanged = !m_current || text != m_lastText;
+    if (!textChanged && color == m_lastColor)
+        return false;
+    m_lastColor = color;
+    if (!textChanged && !m_displaySet.m_bTransparent) {
+        // The text lies inside the frame: a new fading colour repaints the frame alone.
+        display::PaintFrame(m_surface.Get(), RECT{0, 0, m_size.cx, m_size.cy}, color);
+        return true;
+    }
+    if (textChanged) {
+        m_lastText = text;
+        GetTextExtentPoint32A(m_surface.Get(), text.c_str(), static_cast<int>(text.size()), &m_textExtent);
+        EnsureSurface(m_textExtent.cx + 2 * m_margin, m_textExtent.cy + 2 * m_margin);
+    }
+    display::PaintBackground(m_surface.Get(), RECT{0, 0, m_size.cx, m_size.cy}, m_displaySet, color);
     display::DrawText(m_surface.Get(), m_margin, m_margin, text, m_displaySet.m_crTextColor);
-}
-
-SIZE CTimerDisplay::GetSurfaceSize() const
-{
-    BITMAP info{};
-    if (!m_bitmap || !GetObjectA(m_bitmap.Get(), sizeof(info), &info))
-        return SIZE{0, 0};
-    return SIZE{info.bmWidth, info.bmHeight};
+    m_current = true;
+    return true;
 }
 
 void CTimerDisplay::Blit(HDC target) const
 {
-    const SIZE size = GetSurfaceSize();
-    BitBlt(target, 0, 0, size.cx, size.cy, m_surface.Get(), 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, m_size.cx, m_size.cy, m_surface.Get(), 0, 0, SRCCOPY);
 }
 
 void CTimerDisplay::EnsureSurface(int width, int height)
 {
-    const SIZE size = GetSurfaceSize();
-    if (size.cx == width && size.cy == height)
+    if (m_size.cx == width && m_size.cy == height)
         return;
     HBITMAP bitmap = CreateCompatibleBitmap(m_surface.Get(), width, height);
     if (!bitmap)
         return;
     SelectObject(m_surface.Get(), bitmap);
     m_bitmap.Reset(bitmap);  // the replaced bitmap is no longer selected
-}
-
-void CTimerDisplay::PaintBackground()
-{
-    const ColorRef color = m_fader.NextColor(m_displaySet.m_nFadingStep);
-    const SIZE size = GetSurfaceSize();
-    display::PaintBackground(m_surface.Get(), RECT{0, 0, size.cx, size.cy}, m_displaySet, color);
+    m_size = SIZE{width, height};
 }
 
 void CTimerDisplay::SetDisplaySet(const CDisplaySet& displaySet)
 {
     m_displaySet = displaySet;
     m_fader.SetColors(m_displaySet.m_crStartColor, m_displaySet.m_crEndColor);
+    m_current = false;
 }

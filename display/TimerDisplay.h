@@ -1,5 +1,6 @@
-// The timer window's off-screen surface: each paint renders the text it is given over the
-// fading background, and the surface is then copied to the screen. Holds no appointments.
+// The timer window's off-screen surface: each tick renders the text it is given over the next
+// fading colour, drawing only what changed, and a paint copies the finished surface to the
+// screen. Holds no appointments.
 #pragma once
 
 #include "platform/Gdi.h"
@@ -23,9 +24,12 @@ public:
 
     // The colours, frame and fading step to draw with from now on.
     void SetDisplaySet(const CDisplaySet& displaySet);
-    // Sizes the surface to `text` with its margins and draws it over the next fading colour.
-    void RenderText(const std::string& text);
-    SIZE GetSurfaceSize() const;
+    // One fading step, then `text` on a surface sized to it with its margins. Draws only what
+    // differs from the surface as it is; false when nothing did (the screen needs no paint).
+    bool RenderText(const std::string& text);
+    // False until the first rendering and after new display settings.
+    bool IsCurrent() const { return m_current; }
+    SIZE GetSurfaceSize() const { return m_size; }
     void Blit(HDC target) const;
 
     const std::string& GetLastText() const { return m_lastText; }
@@ -35,13 +39,16 @@ public:
 
 private:
     void EnsureSurface(int width, int height);
-    void PaintBackground();
 
     CMemoryDC m_surface;
     CBitmap m_bitmap;
     HGDIOBJ m_originalBitmap = nullptr;
+    SIZE m_size{0, 0};  // of m_bitmap
     CColorFader m_fader;
     CDisplaySet m_displaySet;
     std::string m_lastText;
+    SIZE m_textExtent{0, 0};  // of m_lastText
+    ColorRef m_lastColor = 0;
+    bool m_current = false;
     int m_margin = kMargin;
 };

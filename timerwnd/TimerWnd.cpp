@@ -203,8 +203,19 @@ void CTimerWnd::OnTick()
     // The list is complete before a box opens; the box's own loop runs the later ticks, which
     // repaint (the window keeps counting behind it) and open the next box on top.
     m_announcer.Add(m_model.HandleDue());
-    InvalidateRect(m_hWnd, nullptr, TRUE);
+    // The text changes once a second and the colour slowly: a tick that changes neither costs
+    // no paint, unless a new frame waits for its resizing paints.
+    if (Render() || m_frameChangePending)
+        InvalidateRect(m_hWnd, nullptr, FALSE);
     m_announcer.ShowNext(m_hWnd);
+}
+
+bool CTimerWnd::Render()
+{
+    const bool changed = m_display->RenderText(m_model.ComposeText(m_image.m_displaySet.m_nDisplayType));
+    if (m_trayIcon)
+        m_trayIcon->SetDays(m_model.GetDayCount());
+    return changed;
 }
 
 void CTimerWnd::OnPaint()
@@ -212,11 +223,11 @@ void CTimerWnd::OnPaint()
     const CPaintDC dc(m_hWnd);
     if (!m_display)
         return;
-    m_display->RenderText(m_model.ComposeText(m_image.m_displaySet.m_nDisplayType));
+    // Before the first tick and after new settings, the surface is drawn here.
+    if (!m_display->IsCurrent())
+        Render();
     FitToSurface();
     m_display->Blit(dc.Get());
-    if (m_trayIcon)
-        m_trayIcon->SetDays(m_model.GetDayCount());
 }
 
 void CTimerWnd::FitToSurface()

@@ -65,6 +65,8 @@ private:
     void ApplyAlwaysOnTop();
     void ShowTrayIcon();
     void OnTick();
+    // Renders the tick's text and colour; true when the surface changed.
+    bool Render();
     void OnPaint();
     void FitToSurface();
     void OnClose();
