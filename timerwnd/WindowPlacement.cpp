@@ -14,7 +14,7 @@ CWindowPlacement Current(HWND window)
     placement.length = sizeof(placement);
     GetWindowPlacement(window, &placement);
     CWindowPlacement stored;
-    std::memcpy(&stored, &placement, sizeof(stored));
+    std::memcpy(static_cast<void*>(&stored), &placement, sizeof(stored));
     return stored;
 }
 

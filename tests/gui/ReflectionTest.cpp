@@ -192,8 +192,9 @@ TEST(Attach, AnAttachedControlKeepsUserDataThatIsNotOursAndGetsItsProcedureBack)
             SetWindowTextA(edit, "gebunden");
             EXPECT_EQ(object.textsSet, 1) << "user data " << userData;
             EXPECT_EQ(TextOf(edit), "gebunden");
-            if (userData != 0)
+            if (userData != 0) {
                 EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_USERDATA), userData);
+            }
         }
         EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), procedure);
         EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_USERDATA), userData);
