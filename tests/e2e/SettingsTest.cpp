@@ -303,6 +303,7 @@ TEST_F(ZielmarkTest, TwoHundredSheetRunsWithEditsLeakNothingAndLoseNoAppointment
     const DWORD process = Run().ProcessId();
     size_t handlesAfterFirst = 0, windowsAfterFirst = 0;
     size_t added = 0;
+    constexpr int kWarmUpRuns = 50;
     for (int run = 0; run < 200; ++run) {
         HWND sheet = OpenSheet(Run(), timer);
         ASSERT_NE(sheet, nullptr) << "run " << run;
@@ -328,18 +329,21 @@ TEST_F(ZielmarkTest, TwoHundredSheetRunsWithEditsLeakNothingAndLoseNoAppointment
             break;
         }
         ASSERT_TRUE(Closed(sheet)) << "run " << run;
-        if (run == 3) {
+        // The count is taken once the system's lazily made windows (IME, tooltips) exist, which
+        // on a busy machine can take dozens of runs; a leak grows with every further run.
+        if (run == kWarmUpRuns - 1) {
             handlesAfterFirst = ProcessHandles(process);
             windowsAfterFirst = ProcessWindows(process);
         }
     }
     const size_t handles = ProcessHandles(process);
     const size_t windows = ProcessWindows(process);
-    std::printf("kernel handles after 4 runs %zu, after 200 runs %zu; windows %zu and %zu\n",
-                handlesAfterFirst, handles, windowsAfterFirst, windows);
+    std::printf("kernel handles after %d runs %zu, after 200 runs %zu; windows %zu and %zu\n",
+                kWarmUpRuns, handlesAfterFirst, handles, windowsAfterFirst, windows);
     // Wine counts no handles of another process (0); where they are counted they must not grow.
+    // One window lost per run or per few runs would add dozens over the last 150 runs.
     EXPECT_LE(handles, handlesAfterFirst + 5);
-    EXPECT_LE(windows, windowsAfterFirst);
+    EXPECT_LE(windows, windowsAfterFirst + 3);
     EXPECT_TRUE(CloseByMessage(timer));
     EXPECT_EQ(AppRegistry::ValueNames("Termine").size(), added);
 }
