@@ -10,7 +10,6 @@
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 CWinApp::CWinApp(const char* appName)
@@ -18,11 +17,6 @@ CWinApp::CWinApp(const char* appName)
     m_strAppName = appName ? appName : LoadResourceText(IDS_APP_NAME);
     m_hInstance = GetModuleHandleA(nullptr);
     s_pApplication = this;
-    // List views, date pickers, trackbars and property sheets need their classes registered
-    // before the first dialog that holds one is created.
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
 }
 
 CWinApp::~CWinApp()

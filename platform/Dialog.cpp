@@ -1,6 +1,8 @@
 // Dialogs: templates, the dialog procedure with message results, modal and modeless runs.
 #include "platform/Dialog.h"
 
+#include "platform/CommonControls.h"
+
 HGLOBAL AllocDialogTemplate(DWORD style, short width, short height)
 {
     // The header and the three empty words after it (menu, class, title) fit in 32 bytes.
@@ -49,6 +51,7 @@ HWND CDialog::CreateFromTemplate(HWND owner)
         return nullptr;
     m_modalResult = -1;
     m_endRequested = false;
+    RegisterCommonControls();
     const HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, owner,
                                                    StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (memory)

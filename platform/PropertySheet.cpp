@@ -1,6 +1,8 @@
 // Property sheet: pages from templates, PSN_* to virtual functions, the modeless sheet in our loop.
 #include "platform/PropertySheet.h"
 
+#include "platform/CommonControls.h"
+
 CPropertyPage::CPropertyPage(UINT templateId, DWORD flags) : CDialog(templateId), m_flags(flags)
 {
 }
@@ -115,6 +117,7 @@ INT_PTR CPropertySheet::DoModal()
 {
     std::vector<HPROPSHEETPAGE> handles;
     bool anyHelp = false;
+    RegisterCommonControls();
     for (const auto& page : m_pages) {
         const HPROPSHEETPAGE handle = page->CreatePage();
         if (!handle) {

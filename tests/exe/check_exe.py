@@ -12,6 +12,9 @@ SYSTEM_DLLS = {
     "comdlg32.dll", "version.dll", "oleaut32.dll", "ole32.dll", "msvcrt.dll", "shlwapi.dll",
     "uxtheme.dll", "winmm.dll", "imm32.dll", "ws2_32.dll", "rpcrt4.dll", "ntdll.dll",
 }
+# DLLs only dialogs, the tray icon, help or the About box need: loaded at their first call, so
+# the idle timer window does not carry them.
+LATE_DLLS = {"comctl32.dll", "comdlg32.dll", "shell32.dll", "version.dll"}
 MACHINES = {"i386": (0x14C, 0x10B, "PE32"), "amd64": (0x8664, 0x20B, "PE32+")}
 SUBSYSTEM_GUI = 2
 RT_VERSION, RT_MANIFEST = 16, 24
@@ -79,6 +82,9 @@ class PeImage:
         return self.directories[index] if index < len(self.directories) else (0, 0)
 
     def imported_dlls(self):
+        return self.startup_dlls() + self.delayed_dlls()
+
+    def startup_dlls(self):
         names = []
         rva, _ = self.directory(DIR_IMPORT)
         while rva:
@@ -88,6 +94,10 @@ class PeImage:
                 break
             names.append(self.text_at(name))
             rva += 20
+        return names
+
+    def delayed_dlls(self):
+        names = []
         rva, _ = self.directory(DIR_DELAY_IMPORT)
         while rva:
             name = self.u32(self.offset(rva) + 4)
@@ -177,6 +187,9 @@ def problems_of(data, arch, version):
         for dll in image.imported_dlls():
             if dll.lower() not in SYSTEM_DLLS:
                 problems.append("imports from %s, which is no system DLL every Windows has" % dll)
+        for dll in image.startup_dlls():
+            if dll.lower() in LATE_DLLS:
+                problems.append("loads %s at start-up, though only its dialogs need it" % dll)
         manifests = image.resources(RT_MANIFEST)
         if not manifests:
             problems.append("no manifest resource")

@@ -43,7 +43,10 @@ class ExeCheckTest(unittest.TestCase):
         self.assertEqual(self.problems(), [])
         dlls = [dll.lower() for dll in self.image.imported_dlls()]
         self.assertIn("kernel32.dll", dlls)
-        self.assertIn("comctl32.dll", dlls)
+        # The dialogs' DLL is loaded at its first call: its name is in the image, but not among
+        # the start-up imports (GNU ld leaves the delay import directory empty).
+        self.assertNotIn("comctl32.dll", [dll.lower() for dll in self.image.startup_dlls()])
+        self.assertIn(b"comctl32.dll", bytes(self.data))
 
     def test_each_header_fault_is_named(self):
         cases = [
@@ -68,6 +71,16 @@ class ExeCheckTest(unittest.TestCase):
         data = bytearray(self.data)
         data[at:at + length] = fake.encode()
         self.assertOneProblem(self.problems(data), "imports from " + fake)
+
+    def test_dialog_dll_loaded_at_start_up(self):
+        # A start-up import whose name is as long as "comctl32.dll" becomes that DLL.
+        for dll in self.image.startup_dlls():
+            if len(dll) == len("comctl32.dll"):
+                break
+        else:
+            self.skipTest("no start-up import of that length")
+        data = replace_once(bytearray(self.data), dll.encode() + b"\0", b"comctl32.dll\0")
+        self.assertOneProblem(self.problems(data), "loads comctl32.dll at start-up")
 
     def test_version_other_than_the_header(self):
         other = self.version[:3] + (self.version[3] + 1,)
