@@ -14,6 +14,7 @@ bool CTerminModel::Load()
 {
     if (!m_termine.Load(m_profile))
         return false;
+    m_composedValid = false;
     m_termine.SetAscending();
     m_termine.Sort();
     return true;
@@ -29,6 +30,7 @@ std::vector<std::string> CTerminModel::HandleDue()
     const std::vector<CDueTermin> handled = m_termine.HandleDueAppointments(m_host.Now(), m_dayCount);
     if (handled.empty())
         return {};
+    m_composedValid = false;
     const std::string dateFormat = m_host.LoadText(IDS_DUE_DATE_FORMAT);
     std::vector<std::string> announcements;
     announcements.reserve(handled.size());
@@ -42,9 +44,16 @@ std::vector<std::string> CTerminModel::HandleDue()
     return announcements;
 }
 
-std::string CTerminModel::ComposeText(int displayType)
+const std::string& CTerminModel::ComposeText(int displayType)
 {
-    return m_termine.ComposeText(m_host.Now(), displayType, m_dayCount, m_emptyText);
+    const CDateTime now = m_host.Now();
+    if (m_composedValid && now == m_composedAt && displayType == m_composedType)
+        return m_composed;
+    m_composed = m_termine.ComposeText(now, displayType, m_dayCount, m_emptyText);
+    m_composedAt = now;
+    m_composedType = displayType;
+    m_composedValid = true;
+    return m_composed;
 }
 
 void CTerminModel::StartRecordingHandled()
@@ -62,6 +71,7 @@ void CTerminModel::StopRecordingHandled()
 void CTerminModel::TakeEdited(const CTerminList& edited)
 {
     m_termine = edited;
+    m_composedValid = false;
     m_termine.ApplyHandled(m_handledWhileEditing);
     m_termine.m_bModified = true;
     m_termine.SetAscending();

@@ -31,8 +31,9 @@ public:
     // Rolls over or removes every appointment due now, all at once; returns what to announce,
     // one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
     std::vector<std::string> HandleDue();
-    // The remaining-time text for now in `displayType`, or the no-appointment text.
-    std::string ComposeText(int displayType);
+    // The remaining-time text for now in `displayType`, or the no-appointment text. Valid until
+    // the next call.
+    const std::string& ComposeText(int displayType);
 
     // While the sheet edits a copy of the list, the due handling goes on with the live list; it
     // records what it handled, so that the copy taken back brings no handled appointment back.
@@ -48,6 +49,12 @@ private:
     const std::string m_emptyText;  // read once: the paint asks on every tick
     CTerminList m_termine;
     int32_t m_dayCount = -1;
+    // The last composed text and what it was composed for: the timer asks several times a
+    // second, the text changes once a second.
+    std::string m_composed;
+    CDateTime m_composedAt;
+    int m_composedType = -1;
+    bool m_composedValid = false;
     bool m_recordingHandled = false;
     std::vector<CTermin> m_handledWhileEditing;
 };

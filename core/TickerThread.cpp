@@ -17,6 +17,11 @@ constexpr uint32_t kPollMs = 100;
 
 }  // namespace
 
+void CTickerThread::SleepStep(uint32_t milliseconds)
+{
+    SleepMs(milliseconds);
+}
+
 CTickerThread::~CTickerThread()
 {
     StopAndJoin();
@@ -126,7 +131,7 @@ void CTickerThread::ThreadMain()
                 break;
             const uint32_t step = m_nStep;
             if (step != 0) {
-                SleepMs(step);
+                SleepStep(step);
                 m_nElapsed += step;
             }
             if (m_nState == Stopping)

@@ -35,6 +35,8 @@ protected:
     virtual int32_t OnThreadStart() { return 1; }
     virtual void OnThreadEnd() {}
     virtual void OnStopRequest() {}        // on the caller's thread, once the state is 3
+    // The worker's wait between steps.
+    virtual void SleepStep(uint32_t milliseconds);
 
 public:
     virtual ~CTickerThread();

@@ -4,6 +4,8 @@
 #include "platform/Dpi.h"
 #include "platform/Gdi.h"
 
+#include <algorithm>
+
 namespace display {
 
 void FillSolid(HDC dc, const RECT& rect, ColorRef color)
@@ -24,13 +26,20 @@ void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, Colo
 
 void PaintFrame(HDC dc, const RECT& rect, ColorRef fading)
 {
+    // Four bands, not one outline per pixel of width: the fading repaints the frame every tick.
+    const int width = std::min({ScaleToDpi(dc, kFrameWidth), static_cast<int>((rect.right - rect.left + 1) / 2),
+                                static_cast<int>((rect.bottom - rect.top + 1) / 2)});
+    if (width <= 0)
+        return;
     const CBrush frame(CreateSolidBrush(fading));
-    RECT ring = rect;
-    const int width = ScaleToDpi(dc, kFrameWidth);
-    for (int i = 0; i < width; ++i) {
-        FrameRect(dc, &ring, frame.Get());
-        InflateRect(&ring, -1, -1);
-    }
+    const RECT bands[] = {
+        {rect.left, rect.top, rect.right, rect.top + width},
+        {rect.left, rect.bottom - width, rect.right, rect.bottom},
+        {rect.left, rect.top + width, rect.left + width, rect.bottom - width},
+        {rect.right - width, rect.top + width, rect.right, rect.bottom - width},
+    };
+    for (const RECT& band : bands)
+        FillRect(dc, &band, frame.Get());
 }
 
 void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color)

@@ -19,6 +19,7 @@ public:
 
 protected:
     int32_t OnTick() override;
+    void SleepStep(uint32_t milliseconds) override;
 
 private:
     // Atomic because Start on a running ticker retargets the worker's next tick.

@@ -105,6 +105,32 @@ TEST(TerminModelDue, PaintingNeverHandlesADueAppointment)
     }
 }
 
+TEST(TerminModelDue, TheTextIsComposedAgainWhenTimeListOrTypeChanged)
+{
+    // The text is kept between ticks of one second; each of these must still show at once.
+    CTestHost host;
+    host.SetNow("01.12.2021 12:00:00");
+    ModelOf data(host, {"01.12.2021 12:00:02;0;0;Bald", "24.12.2021;0;0;Fest"});
+    CTerminModel& model = data.model;
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:02");
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:02") << "same second";
+    EXPECT_EQ(model.ComposeText(kDisplayStandard), "0T 00:00:02 bis Bald") << "other type";
+    host.SetNow("01.12.2021 12:00:01");
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:01") << "next second";
+    host.SetNow("01.12.2021 12:00:02");
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:00");
+    EXPECT_EQ(model.HandleDue().size(), 1u);
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "22T 11:59:58") << "handled within the second";
+    EXPECT_EQ(model.GetDayCount(), 22);
+    model.TakeEdited(ListOf({"01.12.2021 13:00:02;0;0;Neu"}));
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 01:00:00") << "edited within the second";
+    EXPECT_EQ(model.GetDayCount(), 0);
+    data.profile.sections.clear();  // an empty store
+    ASSERT_TRUE(model.Load());
+    EXPECT_EQ(model.ComposeText(kDisplayCompact), kNoAppointment) << "loaded within the second";
+    EXPECT_EQ(model.GetDayCount(), -1);
+}
+
 TEST(TerminModelDue, TwoThousandDueAtOnceEachAnnouncedOnce)
 {
     CTestHost host;

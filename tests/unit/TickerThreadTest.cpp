@@ -34,6 +34,8 @@ public:
     int ticksUntilEnd = 0;               // 0: never ends by itself
     std::atomic<bool> blockTick{false};  // a tick that hangs until released
     std::atomic<bool> inTick{false};
+    bool instantSleep = false;        // steps are counted, not slept
+    std::atomic<int> sleptSteps{0};
 
     // Written by the worker; read only after it has ended.
     Clock::time_point threadStart;
@@ -61,6 +63,12 @@ protected:
         return ticksUntilEnd == 0 || count < ticksUntilEnd;
     }
     void OnThreadEnd() override { ++m_counts.ends; }
+    void SleepStep(uint32_t milliseconds) override
+    {
+        ++sleptSteps;
+        if (!instantSleep)
+            CTickerThread::SleepStep(milliseconds);
+    }
     void OnStopRequest() override { ++m_counts.stopRequests; }
 
 private:
@@ -195,6 +203,24 @@ TEST(TickerTiming, WithoutFireNowTheFirstTickWaitsOneInterval)
     ASSERT_TRUE(WaitFor([&] { return counts.ticks >= 1; }));
     ASSERT_EQ(ticker.Stop(), 0);
     EXPECT_GE(ticker.tickTimes[0] - ticker.threadStart, milliseconds(200));
+}
+
+TEST(TickerTiming, TheIntervalIsCountedInTheDerivedClassesSteps)
+{
+    // A platform may sleep its own way; the interval is still whole steps of it.
+    Counts counts;
+    CCountingTicker ticker(counts);
+    ticker.instantSleep = true;
+    ticker.ticksUntilEnd = 3;
+    ticker.SetInterval(100, true);
+    ticker.SetStep(25);
+    const auto before = Clock::now();
+    const int32_t started = ticker.Start(true);
+    ASSERT_TRUE(started == 0 || started == 2) << "2: ended before the start saw it running";
+    ASSERT_TRUE(WaitFor([&] { return ticker.GetState() == CTickerThread::Idle; }));
+    EXPECT_EQ(counts.ticks, 3);
+    EXPECT_EQ(ticker.sleptSteps, 8) << "four steps before each tick after the first";
+    EXPECT_LT(Clock::now() - before, milliseconds(2000)) << "nothing really slept";
 }
 
 TEST(TickerLifetime, TickReturningZeroEndsTheThread)
