@@ -79,31 +79,62 @@ std::string ReadSmallFile(const std::string& path)
     return content;
 }
 
-// RssAnon of the Linux process whose first argument is `program`, seen through Wine's drive Z:.
-bool LinuxAnonymousBytes(const std::string& program, SIZE_T& bytes)
+// The /proc folder (through Wine's drive Z:) of the Linux process whose first argument is
+// `program`; empty when there is none, as on Windows.
+std::string LinuxProcessFolder(const std::string& program)
 {
     WIN32_FIND_DATAA entry{};
     const HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
     if (search == INVALID_HANDLE_VALUE)
-        return false;
-    bool found = false;
+        return {};
+    std::string found;
     do {
         const std::string name = entry.cFileName;
         if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const std::string folder = "Z:\\proc\\" + name + "\\";
         const std::string arguments = ReadSmallFile(folder + "cmdline");
-        if (lstrcmpiA(arguments.substr(0, arguments.find('\0')).c_str(), program.c_str()) != 0)
-            continue;
-        const std::string status = ReadSmallFile(folder + "status");
-        const size_t field = status.find("RssAnon:");
-        if (field == std::string::npos)
-            continue;
-        bytes = static_cast<SIZE_T>(std::strtoull(status.c_str() + field + 8, nullptr, 10)) * 1024;
-        found = true;
-    } while (!found && FindNextFileA(search, &entry));
+        if (lstrcmpiA(arguments.substr(0, arguments.find('\0')).c_str(), program.c_str()) == 0)
+            found = folder;
+    } while (found.empty() && FindNextFileA(search, &entry));
     FindClose(search);
     return found;
+}
+
+// RssAnon of the Linux process behind `folder`.
+bool LinuxAnonymousBytes(const std::string& folder, SIZE_T& bytes)
+{
+    const std::string status = ReadSmallFile(folder + "status");
+    const size_t field = status.find("RssAnon:");
+    if (field == std::string::npos)
+        return false;
+    bytes = static_cast<SIZE_T>(std::strtoull(status.c_str() + field + 8, nullptr, 10)) * 1024;
+    return true;
+}
+
+// Time on a CPU of every thread of the Linux process behind `folder`, in nanoseconds
+// (schedstat): exact, where the system's thread times count whole 10 ms clock ticks.
+bool LinuxRunSeconds(const std::string& folder, double& seconds)
+{
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = FindFirstFileA((folder + "task\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    unsigned long long total = 0;
+    bool any = false;
+    do {
+        const std::string name = entry.cFileName;
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const std::string stat = ReadSmallFile(folder + "task\\" + name + "\\schedstat");
+        if (stat.empty())
+            continue;
+        total += std::strtoull(stat.c_str(), nullptr, 10);
+        any = true;
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    seconds = static_cast<double>(total) / 1e9;
+    return any;
 }
 
 }  // namespace
@@ -156,8 +187,15 @@ bool CChildProcess::IsRunning() const
     return m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-bool CChildProcess::CpuSeconds(double& seconds) const
+bool CChildProcess::CpuSeconds(double& seconds, std::string& source) const
 {
+    if (m_linuxFolder.empty())
+        m_linuxFolder = LinuxProcessFolder(m_program);
+    if (!m_linuxFolder.empty() && LinuxRunSeconds(m_linuxFolder, seconds)) {
+        source = "Linux schedstat";
+        return true;
+    }
+    source = "thread times";
     FILETIME created{}, exited{}, kernel{}, user{};
     if (!m_info.hProcess || !GetProcessTimes(m_info.hProcess, &created, &exited, &kernel, &user))
         return false;
@@ -178,7 +216,9 @@ bool CChildProcess::PrivateBytes(SIZE_T& bytes, std::string& source) const
         return true;
     }
     source = "Linux RssAnon";
-    return LinuxAnonymousBytes(m_program, bytes);
+    if (m_linuxFolder.empty())
+        m_linuxFolder = LinuxProcessFolder(m_program);
+    return !m_linuxFolder.empty() && LinuxAnonymousBytes(m_linuxFolder, bytes);
 }
 
 bool CChildProcess::Close(HWND window, DWORD timeoutMs, DWORD& exitCode)

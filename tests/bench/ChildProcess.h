@@ -18,8 +18,10 @@ public:
     // The process's top-level window of this class, waiting up to `timeoutMs` for it to appear.
     HWND WaitForWindow(const char* className, DWORD timeoutMs) const;
     bool IsRunning() const;
-    // User plus kernel time so far; false when it cannot be read.
-    bool CpuSeconds(double& seconds) const;
+    // CPU time so far: under Wine, which counts whole clock ticks, the exact run time of the
+    // Linux process's threads; elsewhere user plus kernel time. `source` names which. False
+    // when it cannot be read.
+    bool CpuSeconds(double& seconds, std::string& source) const;
     // Private memory of the process in bytes: the system's count where it keeps one; under Wine,
     // which counts none for another process, the anonymous resident memory of the Linux process
     // that runs it (RssAnon). `source` names which. False when neither can be read.
@@ -30,4 +32,5 @@ public:
 private:
     PROCESS_INFORMATION m_info{};
     std::string m_program;
+    mutable std::string m_linuxFolder;  // found on first use
 };
