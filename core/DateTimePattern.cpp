@@ -16,8 +16,7 @@ bool IsLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Two digits of each number below 100: the release build is made for size, where a division
-// stays a division.
+// Two digits of each number below 100, looked up rather than divided out.
 constexpr char kTwoDigits[] =
     "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
