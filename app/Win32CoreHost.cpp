@@ -47,7 +47,54 @@ bool YearAsWritten(const std::string& text, int year)
     return !fourDigits;
 }
 
+// A locale text that is plain ASCII, or nothing: the pattern takes no other text.
+bool AsciiLocaleInfo(LCID locale, LCTYPE type, std::string& text)
+{
+    wchar_t buffer[128] = L"";
+    if (!GetLocaleInfoW(locale, type, buffer, ARRAYSIZE(buffer)))
+        return false;
+    text.clear();
+    for (const wchar_t* c = buffer; *c; ++c) {
+        if (*c >= 0x80)
+            return false;
+        text += static_cast<char>(*c);
+    }
+    return true;
+}
+
 }  // namespace
+
+CDateTimePattern CWin32CoreHost::LocalePattern() const
+{
+    CDateTimePattern pattern;
+    std::string shortDate, time, am, pm;
+    if (!AsciiLocaleInfo(m_locale, LOCALE_SSHORTDATE, shortDate) ||
+        !AsciiLocaleInfo(m_locale, LOCALE_STIMEFORMAT, time) || !AsciiLocaleInfo(m_locale, LOCALE_S1159, am) ||
+        !AsciiLocaleInfo(m_locale, LOCALE_S2359, pm) || !pattern.Compile(shortDate, time, am, pm))
+        return {};
+    // One- and two-digit days, months, hours and years, both halves of the day, a date before
+    // day zero: a calendar or reading of the pictures other than ours shows in one of them.
+    static const int kProbes[][6] = {
+        {2005, 1, 2, 0, 0, 0},     {2021, 12, 24, 18, 30, 15}, {1999, 10, 31, 0, 5, 9},
+        {2020, 2, 29, 12, 0, 0},   {1000, 1, 1, 1, 1, 1},      {1899, 12, 29, 11, 59, 59},
+        {9999, 12, 31, 23, 59, 59}, {2010, 7, 9, 9, 7, 0},
+    };
+    for (const auto& probe : kProbes) {
+        const CDateTime value(probe[0], probe[1], probe[2], probe[3], probe[4], probe[5]);
+        std::string text;
+        if (!pattern.Append(value, text) || text != FormatDateTime(value))
+            return {};
+    }
+    return pattern;
+}
+
+std::unique_ptr<CDateTimeWriter> CWin32CoreHost::CreateDateTimeWriter() const
+{
+    CDateTimePattern pattern = LocalePattern();
+    if (!pattern.IsUsable())
+        return CCoreHost::CreateDateTimeWriter();
+    return std::make_unique<CPatternDateTimeWriter>(*this, std::move(pattern));
+}
 
 CDateTime CWin32CoreHost::Now() const
 {

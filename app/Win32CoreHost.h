@@ -17,7 +17,13 @@ public:
     CDateTime Now() const override;
     std::string FormatDateTime(const CDateTime& value) const override;
     bool ParseDateTime(const std::string& text, CDateTime& value) const override;
+    // The locale's pattern as it stands now, where it writes what VarBstrFromDate writes.
+    std::unique_ptr<CDateTimeWriter> CreateDateTimeWriter() const override;
     std::string LoadText(int id) const override;
+
+    // The locale's short date and time pattern, usable only when it is ASCII, known element by
+    // element and gives the OLE text for a set of telling dates.
+    CDateTimePattern LocalePattern() const;
 
 private:
     LCID m_locale;

@@ -27,6 +27,22 @@ CCoreHost* SetCoreHost(CCoreHost* host)
     return previous;
 }
 
+std::unique_ptr<CDateTimeWriter> CCoreHost::CreateDateTimeWriter() const
+{
+    return std::make_unique<CHostDateTimeWriter>(*this);
+}
+
+void CHostDateTimeWriter::Append(const CDateTime& value, std::string& text) const
+{
+    text += m_host.FormatDateTime(value);
+}
+
+void CPatternDateTimeWriter::Append(const CDateTime& value, std::string& text) const
+{
+    if (!m_pattern.Append(value, text))
+        text += m_host.FormatDateTime(value);
+}
+
 const std::vector<BuiltInTextEntry>& BuiltInTexts()
 {
 #define ZM_TEXT(id, text) {id, text},

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr size_t kChunkBytes = 64 * 1024;
+// The most records room is made for in advance; a longer file grows the list as it goes.
+constexpr size_t kMaxReservedRecords = 64 * 1024;
 
 // Follows UTF-8 byte by byte: shortest forms only, no surrogates, nothing above U+10FFFF.
 class CUtf8Validator {
@@ -196,6 +198,11 @@ bool CListFileReader::Fill()
         return false;
     }
     m_filled = got;
+    if (m_starting) {
+        const char* const begin = m_buffer.data();
+        m_lineBreaks += static_cast<size_t>(
+            std::max(std::count(begin, begin + got, '\n'), std::count(begin, begin + got, '\r')));
+    }
     return true;
 }
 
@@ -208,6 +215,15 @@ bool CListFileReader::NextByte(unsigned char& byte)
 }
 
 bool CListFileReader::Start()
+{
+    m_starting = true;
+    m_lineBreaks = 0;
+    const bool started = FindEncoding();
+    m_starting = false;
+    return started;
+}
+
+bool CListFileReader::FindEncoding()
 {
     unsigned char first = 0, second = 0, third = 0;
     CUtf8Validator check;
@@ -237,7 +253,12 @@ bool CListFileReader::Start()
     const unsigned char prefix[3] = {first, second, third};
     for (size_t i = 0; i < consumed; ++i)
         check.Feed(prefix[i]);
-    while (!check.IsBad() && (m_position < m_filled || Fill())) {
+    // Through to the end even once the bytes cannot be UTF-8: the lines are counted on the way.
+    while (m_position < m_filled || Fill()) {
+        if (check.IsBad()) {
+            m_position = m_filled;
+            continue;
+        }
         // Between sequences, a run of ASCII tells the validator nothing.
         if (check.IsComplete()) {
             while (m_position < m_filled && static_cast<unsigned char>(m_buffer[m_position]) < 0x80)
@@ -351,6 +372,7 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
     CListFileReader reader(source, converter);
     if (!reader.Start())
         return false;
+    candidates.Reserve(candidates.GetSize() + std::min(reader.LinesSeen(), kMaxReservedRecords));
     // One default appointment for all lines: its "tomorrow" needs the clock only once.
     const CTermin fresh;
     std::string text;
@@ -366,7 +388,7 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
         case CListFileReader::Line::Text: {
             CTermin termin = fresh;
             if (termin.ParseText(text)) {
-                candidates.Add(termin);
+                candidates.Add(std::move(termin));
                 candidates.m_bModified = 1;
             } else {
                 invalidLines = true;
@@ -379,5 +401,13 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
 
 std::string ListFileLine(const CTermin& termin)
 {
-    return termin.FormatText() + "\r\n";
+    std::string line;
+    AppendListFileLine(line, termin, CHostDateTimeWriter(CoreHost()));
+    return line;
+}
+
+void AppendListFileLine(std::string& bytes, const CTermin& termin, const CDateTimeWriter& dates)
+{
+    termin.AppendText(bytes, dates);
+    bytes += "\r\n";
 }

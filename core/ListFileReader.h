@@ -3,6 +3,7 @@
 // conversion to the ANSI code page is the platform's and comes in through CAnsiConverter.
 #pragma once
 
+#include "core/CoreHost.h"
 #include "core/TerminList.h"
 
 #include <cstddef>
@@ -63,6 +64,9 @@ public:
     // UTF-8 with bytes above 127 is UTF-8, anything else ANSI) and rewinding. False on a read error.
     bool Start();
     ListFileEncoding Encoding() const { return m_encoding; }
+    // How many lines Start saw, at least one: the whole file when it looked for the encoding,
+    // else its first chunk. A hint for the room to make, not a count of appointments.
+    size_t LinesSeen() const { return m_lineBreaks + 1; }
 
     // The next line that is not blank: trimmed, in the ANSI code page. Invalid: a NUL, more than
     // kMaxLineBytes, a broken UTF-8 or UTF-16 sequence, or a character without ANSI form.
@@ -72,7 +76,7 @@ private:
     bool Fill();
     // The next byte; false at the end or on a read error (m_failed).
     bool NextByte(unsigned char& byte);
-    bool ScanForUtf8();
+    bool FindEncoding();
     Line ReadByteLine(std::string& text);
     Line ReadUtf16Line(std::string& text);
 
@@ -84,6 +88,8 @@ private:
     size_t m_position = 0;
     bool m_failed = false;
     bool m_atEnd = false;
+    bool m_starting = false;
+    size_t m_lineBreaks = 0;
 };
 
 // Spaces as the text form's reader knows them: blank, tab, CR, LF, vertical tab, form feed.
@@ -97,3 +103,5 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
 
 // The line a list file holds for an appointment, with its CR LF.
 std::string ListFileLine(const CTermin& termin);
+// The same line appended to `bytes`, its date written by `dates`.
+void AppendListFileLine(std::string& bytes, const CTermin& termin, const CDateTimeWriter& dates);

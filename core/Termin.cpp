@@ -3,12 +3,10 @@
 
 #include "core/CoreHost.h"
 #include "res/resource.h"
-#include "core/StringUtil.h"
 
 #include <algorithm>
 #include <cmath>
-
-using orv::SplitAt;
+#include <cstddef>
 
 CTermin CTermin::Tomorrow(const CDateTime& now)
 {
@@ -29,36 +27,54 @@ bool CTermin::ParseText(const std::string& text)
 {
     if (text.empty())
         return false;
-    std::string rest = text;
-
-    const std::string date = SplitAt(rest, ';');
-    if (date.empty() || !CoreHost().ParseDateTime(date, m_dtTarget))
+    // The fields up to each ";" in turn; past the last one every field is empty.
+    size_t pos = 0;
+    const auto nextField = [&text, &pos](size_t& start) {
+        start = pos;
+        const size_t end = std::min(text.find(';', pos), text.size());
+        pos = end < text.size() ? end + 1 : end;
+        return end - start;
+    };
+    size_t start = 0;
+    const size_t dateLength = nextField(start);
+    if (dateLength == 0 || !CoreHost().ParseDateTime(text.substr(start, dateLength), m_dtTarget))
         return false;
 
-    const std::string yearly = SplitAt(rest, ';');
-    if (yearly.empty())
+    if (nextField(start) == 0)
         return false;
-    m_bYearly = yearly[0] != '0';
+    m_bYearly = text[start] != '0';
 
-    const std::string preposition = SplitAt(rest, ';');
-    if (preposition.empty())
+    if (nextField(start) == 0)
         return false;
-    const int index = preposition[0] - '0';
+    const int index = text[start] - '0';
     if (index < 0 || index >= kPrepositionCount)
         return false;
     m_nPreposition = index;
 
-    m_strDescription = SplitAt(rest, ';');
+    const size_t descriptionLength = nextField(start);
+    m_strDescription.assign(text, start, descriptionLength);
     return true;
 }
 
 std::string CTermin::FormatText() const
 {
+    std::string text;
+    AppendText(text, CHostDateTimeWriter(CoreHost()));
+    return text;
+}
+
+void CTermin::AppendText(std::string& text, const CDateTimeWriter& dates) const
+{
+    dates.Append(m_dtTarget, text);
+    text += ';';
+    text += m_bYearly ? '1' : '0';
+    text += ';';
+    text += std::to_string(m_nPreposition);
+    text += ';';
     // A ";" would cut the description when read back; the text form has no escape.
-    std::string description = m_strDescription;
-    std::replace(description.begin(), description.end(), ';', ',');
-    return CoreHost().FormatDateTime(m_dtTarget) + ";" + std::to_string(m_bYearly ? 1 : 0) + ";" +
-           std::to_string(m_nPreposition) + ";" + description;
+    const size_t description = text.size();
+    text += m_strDescription;
+    std::replace(text.begin() + static_cast<std::ptrdiff_t>(description), text.end(), ';', ',');
 }
 
 bool SameTermin(const CTermin& a, const CTermin& b)

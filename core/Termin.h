@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class CDateTimeWriter;
+
 class CTermin {
 public:
     // Yearly, preposition 0, no description, at the day count 0; reads no clock.
@@ -15,12 +17,16 @@ public:
     static CTermin Tomorrow(const CDateTime& now);
     CTermin(const CTermin&) = default;
     CTermin& operator=(const CTermin&) = default;
+    CTermin(CTermin&&) noexcept = default;
+    CTermin& operator=(CTermin&&) noexcept = default;
     virtual ~CTermin() = default;
 
     // Reads the one-line text form "date;yearly;preposition;description"; false when any of the
     // first three fields is empty or unreadable (the record may then be partly filled).
     bool ParseText(const std::string& text);
     std::string FormatText() const;
+    // Appends the text form with the date as `dates` writes it: many records without a copy each.
+    void AppendText(std::string& text, const CDateTimeWriter& dates) const;
 
     bool operator<(const CTermin& other) const { return m_dtTarget < other.m_dtTarget; }
 

@@ -31,6 +31,9 @@ public:
     CTermin& operator[](size_t index) { return m_items.at(index); }
     const CTermin& operator[](size_t index) const { return m_items.at(index); }
     void Add(const CTermin& termin) { m_items.push_back(termin); }
+    void Add(CTermin&& termin) { m_items.push_back(std::move(termin)); }
+    // Room for `count` records in all, so that adding many does not move them again and again.
+    void Reserve(size_t count) { m_items.reserve(count); }
 
     // Removes the records at the given positions; returns 1 when there was at least one.
     int RemoveIndices(CIndexArray& indices);

@@ -1,6 +1,8 @@
 // List files through kernel file handles; conversions through the system's ANSI code page.
 #include "framework/ListFileIo.h"
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -169,15 +171,18 @@ ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, cons
         return ListFileStatus::OpenFailed;
     // Working-list order, whatever order the rows were selected or shown in.
     CIndexArray ordered = positions;
-    if (ordered.GetSize() > 1) {
+    if (!std::is_sorted(ordered.Indices().begin(), ordered.Indices().end())) {
         ordered.SetAscending();
         ordered.Sort();
     }
+    // The locale is looked up once for the whole file, not once per line.
+    const std::unique_ptr<CDateTimeWriter> dates = CoreHost().CreateDateTimeWriter();
     std::string chunk;
+    chunk.reserve(kWriteChunk + 1024);
     for (const int32_t position : ordered.Indices()) {
         if (position < 0 || static_cast<size_t>(position) >= list.GetSize())
             continue;
-        chunk += ListFileLine(list[static_cast<size_t>(position)]);
+        AppendListFileLine(chunk, list[static_cast<size_t>(position)], *dates);
         if (chunk.size() >= kWriteChunk) {
             if (!file.Write(chunk))
                 return ListFileStatus::IoFailed;

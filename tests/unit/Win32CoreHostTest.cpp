@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
 
 constexpr LCID kGerman = MAKELCID(0x0407, SORT_DEFAULT);
@@ -120,4 +124,58 @@ TEST(LocaleDates, FourDigitYearIsTakenAsWrittenAndBelow100IsInvalid)
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:30:15");
     ASSERT_TRUE(termin.ParseText("1/2/0100;0;0;X"));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y"), "02.01.0100");
+}
+
+namespace {
+
+// Every date the fast writer must agree on with VarBstrFromDate: the edges of the range and of
+// day zero, years before 1000, 1601 and 9999, midnight, single seconds, values between seconds,
+// and a sweep over the whole range at changing times of day.
+std::vector<CDateTime> TellingDates()
+{
+    std::vector<CDateTime> dates;
+    for (const int year : {100, 999, 1000, 1600, 1601, 1752, 1899, 1900, 2000, 2021, 9999})
+        for (const int month : {1, 2, 12})
+            for (const int day : {1, 9, 28})
+                for (const int seconds : {0, 1, 59, 3600, 43199, 43200, 46800, 86399})
+                    dates.emplace_back(year, month, day, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    for (const double day : {-1.0, 0.0, 1.0})
+        for (const int seconds : {0, 1, 21600, 43200, 86399})
+            dates.emplace_back(day + (day < 0 ? -seconds : seconds) / 86400.0);
+    for (double day = -657434.0; day < 2958466.0; day += 97.0) {
+        const int seconds = static_cast<int>(static_cast<long long>(day * 7919) % 86400 + 86400) % 86400;
+        CDateTime::Parts parts;
+        if (!CDateTime(day).GetParts(parts)) {
+            ADD_FAILURE() << day;
+            continue;
+        }
+        dates.emplace_back(parts.year, parts.month, parts.day, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    }
+    for (const double fraction : {0.4, 0.5, 0.6, 0.999})
+        dates.emplace_back(CDateTime(2021, 12, 24, 18, 30, 15).m_dt + fraction / 86400.0);
+    return dates;
+}
+
+}  // namespace
+
+TEST(LocaleDates, FastWriterWritesWhatOleWritesInEveryLocale)
+{
+    const std::vector<CDateTime> dates = TellingDates();
+    for (const LCID locale : {kGerman, kEnglishUS, MAKELCID(0x0411, SORT_DEFAULT), MAKELCID(0x0412, SORT_DEFAULT)}) {
+        const CWin32CoreHost host(locale);
+        // German and US English must take the fast way, or this test would prove nothing.
+        if (locale == kGerman || locale == kEnglishUS) {
+            EXPECT_TRUE(host.LocalePattern().IsUsable()) << locale;
+        }
+        const std::unique_ptr<CDateTimeWriter> writer = host.CreateDateTimeWriter();
+        size_t differences = 0;
+        for (const CDateTime& value : dates) {
+            std::string fast;
+            writer->Append(value, fast);
+            const std::string ole = host.FormatDateTime(value);
+            if (fast != ole && ++differences <= 5)
+                ADD_FAILURE() << "locale " << locale << ", date " << value.m_dt << ": " << fast << " vs " << ole;
+        }
+        EXPECT_EQ(differences, 0u) << "of " << dates.size() << " dates in locale " << locale;
+    }
 }
