@@ -98,11 +98,19 @@ void CTerminListCtrl::GetUnselectedPositions(CIndexArray& positions) const
             positions.Add(static_cast<int32_t>(GetItemData(row)));
 }
 
-std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
+const CTermin* CTerminListCtrl::TerminAt(LPARAM data) const
 {
     if (!m_pTermine || data < 0 || static_cast<size_t>(data) >= m_pTermine->GetSize())
+        return nullptr;
+    return &(*m_pTermine)[static_cast<size_t>(data)];
+}
+
+std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
+{
+    const CTermin* found = TerminAt(data);
+    if (!found)
         return {};
-    const CTermin& termin = (*m_pTermine)[static_cast<size_t>(data)];
+    const CTermin& termin = *found;
     switch (column) {
     case 0:
         return termin.m_dtTarget.Format(m_strDateFormat.c_str());
@@ -128,10 +136,17 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
 
 int CTerminListCtrl::CompareColumn(LPARAM a, LPARAM b, int column)
 {
-    if (!m_pTermine)
-        return 0;
-    const size_t count = m_pTermine->GetSize();
-    if (a < 0 || b < 0 || static_cast<size_t>(a) >= count || static_cast<size_t>(b) >= count)
-        return 0;
-    return CompareColumn((*m_pTermine)[static_cast<size_t>(a)], (*m_pTermine)[static_cast<size_t>(b)], column);
+    const CTermin* first = TerminAt(a);
+    const CTermin* second = TerminAt(b);
+    return first && second ? CompareColumn(*first, *second, column) : 0;
+}
+
+bool CTerminListCtrl::GetColumnKey(LPARAM data, int column, double& key)
+{
+    // A row outside the list compares equal to every other; no number says that.
+    const CTermin* termin = TerminAt(data);
+    if (!termin || column > 1)
+        return false;
+    key = column == 0 ? termin->m_dtTarget.GetLinearDays() : termin->m_bYearly ? 1.0 : 0.0;
+    return true;
 }

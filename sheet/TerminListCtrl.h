@@ -22,9 +22,12 @@ public:
 
 protected:
     int CompareColumn(LPARAM a, LPARAM b, int column) override;
+    bool GetColumnKey(LPARAM data, int column, double& key) override;
     std::string GetCellText(LPARAM data, int column) override;
 
 private:
+    // The appointment a row's item data names, null for a position outside the list.
+    const CTermin* TerminAt(LPARAM data) const;
     int CompareColumn(const CTermin& a, const CTermin& b, int column) const;
     // `pixels` at 96 dots per inch, scaled to the screen.
     int WidthFor(int pixels, const std::string& widest) const;
