@@ -18,12 +18,20 @@ constexpr int kWidthDescription = 185;
 
 }  // namespace
 
-int CompareDescriptions(const std::string& a, const std::string& b)
+CLeadBytes AnsiLeadBytes()
+{
+    CLeadBytes leadBytes;
+    for (unsigned byte = 0; byte < 256; ++byte)
+        leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+    return leadBytes;
+}
+
+int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes)
 {
     // A character as one unit: one byte, or lead and trail byte of a double-byte character.
-    auto unitAt = [](const std::string& text, size_t& i) -> unsigned {
+    auto unitAt = [&leadBytes](const std::string& text, size_t& i) -> unsigned {
         const auto lead = static_cast<unsigned char>(text[i++]);
-        if (IsDBCSLeadByte(lead) && i < text.size())
+        if (leadBytes[lead] && i < text.size())
             return (lead << 8) | static_cast<unsigned char>(text[i++]);
         return lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead;
     };
@@ -39,7 +47,7 @@ int CompareDescriptions(const std::string& a, const std::string& b)
     return k < b.size() ? -1 : 0;
 }
 
-CTerminListCtrl::CTerminListCtrl()
+CTerminListCtrl::CTerminListCtrl() : m_leadBytes(AnsiLeadBytes())
 {
     // Item data are positions, nothing to release.
     m_bReleaseItemData = false;
@@ -130,7 +138,7 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
     case 1:
         return (a.m_bYearly ? 1 : 0) - (b.m_bYearly ? 1 : 0);
     default:
-        return CompareDescriptions(a.m_strDescription, b.m_strDescription);
+        return CompareDescriptions(a.m_strDescription, b.m_strDescription, m_leadBytes);
     }
 }
 

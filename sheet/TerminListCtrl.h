@@ -6,6 +6,17 @@
 #include "core/TerminList.h"
 #include "platform/SortListCtrl.h"
 
+#include <bitset>
+#include <string>
+
+// Which bytes of the ANSI code page lead a double-byte character; none in a single-byte one.
+using CLeadBytes = std::bitset<256>;
+CLeadBytes AnsiLeadBytes();
+
+// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character
+// (one of `leadBytes` and the byte after it) counts as one unit.
+int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes);
+
 class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:
     CTerminListCtrl();
@@ -34,8 +45,6 @@ private:
 
     CTerminList* m_pTermine = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
+    CLeadBytes m_leadBytes;       // read once: a sort compares thousands of descriptions
 };
 
-// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character of
-// the ANSI code page counts as one unit.
-int CompareDescriptions(const std::string& a, const std::string& b);
