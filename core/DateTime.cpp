@@ -169,9 +169,14 @@ CDateTimeSpan CDateTime::operator-(const CDateTime& other) const
 
 int CDateTime::Compare(const CDateTime& other) const
 {
-    const double left = ToLinear(m_dt);
-    const double right = ToLinear(other.m_dt);
+    const double left = GetLinearDays();
+    const double right = other.GetLinearDays();
     return left < right ? -1 : left > right ? 1 : 0;
+}
+
+double CDateTime::GetLinearDays() const
+{
+    return ToLinear(m_dt);
 }
 
 CDateTime CDateTime::operator+(const CDateTimeSpan& span) const

@@ -45,6 +45,8 @@ public:
     // Negative, zero or positive as this moment is earlier than, the same as or later than
     // `other`. The raw numbers cannot be compared: below zero a later time of day is more negative.
     int Compare(const CDateTime& other) const;
+    // The moment on a straight line of days, ordered as Compare orders moments; a key to sort by.
+    double GetLinearDays() const;
     bool operator<(const CDateTime& other) const { return Compare(other) < 0; }
     bool operator<=(const CDateTime& other) const { return Compare(other) <= 0; }
     bool operator>(const CDateTime& other) const { return Compare(other) > 0; }

@@ -32,6 +32,26 @@ int CListCtrl::InsertCallbackItem(LPARAM data, int position) const
     return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+bool CListCtrl::AppendCallbackItems(const std::vector<LPARAM>& data)
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.iItem = GetItemCount();
+    bool inOrder = true;
+    for (const LPARAM value : data) {
+        item.lParam = value;
+        // An attached control's own procedure directly: our handling adds nothing to an insert,
+        // and for thousands of rows the way through it costs a good part of the control's work.
+        const auto row = static_cast<int>(IsAttached() ? Default(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item))
+                                                       : SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        inOrder &= row == item.iItem;
+        if (row >= 0)
+            ++item.iItem;
+    }
+    return inOrder;
+}
+
 LPARAM CListCtrl::GetItemData(int row) const
 {
     LVITEMA item{};

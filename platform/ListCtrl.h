@@ -16,6 +16,9 @@ public:
 
     // A row whose texts are asked for through LVN_GETDISPINFO; `position` -1 appends.
     int InsertCallbackItem(LPARAM data, int position = -1) const;
+    // The same for many rows at the end, in the order given; false when a row failed or the
+    // control put one elsewhere (a list that sorts itself).
+    bool AppendCallbackItems(const std::vector<LPARAM>& data);
     bool DeleteAllItems() const { return SendMessage(LVM_DELETEALLITEMS) != 0; }
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     LPARAM GetItemData(int row) const;

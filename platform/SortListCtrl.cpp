@@ -6,6 +6,7 @@
 #include "platform/ResourceText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace orv::Windows {
@@ -66,10 +67,35 @@ void CSortListCtrl::SortInPlace(std::vector<LPARAM>& rows)
     m_nTieColumns = GetColumnCount();
     const int column = m_nSortColumn;
     const bool descending = m_bDescending;
-    std::stable_sort(rows.begin(), rows.end(), [this, column, descending](LPARAM a, LPARAM b) {
-        return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
-    });
+    if (!SortByKeys(rows, column, descending, m_nTieColumns)) {
+        std::stable_sort(rows.begin(), rows.end(), [this, column, descending](LPARAM a, LPARAM b) {
+            return (descending ? CompareItems(b, a, column) : CompareItems(a, b, column)) < 0;
+        });
+    }
     m_nTieColumns = 0;
+}
+
+bool CSortListCtrl::SortByKeys(std::vector<LPARAM>& rows, int column, bool descending, int columns)
+{
+    std::vector<std::pair<double, LPARAM>> keyed;
+    keyed.reserve(rows.size());
+    for (const LPARAM data : rows) {
+        double key = 0.0;
+        // A NaN orders nothing; the comparison decides then.
+        if (!GetColumnKey(data, column, key) || std::isnan(key))
+            return false;
+        keyed.emplace_back(key, data);
+    }
+    // Equal keys: the tie-break goes on with the next column, as CompareItems would.
+    const int next = columns > 0 ? (column + 1) % columns : column;
+    std::stable_sort(keyed.begin(), keyed.end(), [this, next, descending](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return descending ? b.first < a.first : a.first < b.first;
+        return (descending ? CompareItems(b.second, a.second, next) : CompareItems(a.second, b.second, next)) < 0;
+    });
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = keyed[i].second;
+    return true;
 }
 
 const std::vector<LPARAM>& CSortListCtrl::DisplayedRows()
@@ -108,8 +134,8 @@ void CSortListCtrl::FillSorted(std::vector<LPARAM> rows)
     // have to read back.
     SortInPlace(rows);
     SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()));
-    for (const LPARAM data : rows)
-        InsertItemData(data);
+    m_bRowsKnown = AppendCallbackItems(rows);
+    m_rows = m_bRowsKnown ? std::move(rows) : std::vector<LPARAM>();
     SendMessage(WM_SETREDRAW, TRUE);
     Invalidate();
 }

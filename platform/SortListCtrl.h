@@ -31,6 +31,9 @@ protected:
     // The order the sort uses: by `column`, ties by the following columns in cyclic order until
     // the first comes round again.
     virtual int CompareItems(LPARAM a, LPARAM b, int column);
+    // A number that orders rows by `column` exactly as CompareColumn does, for columns that have
+    // one: a sort then compares numbers and asks CompareItems only about ties. False: none.
+    virtual bool GetColumnKey(LPARAM, int, double&) { return false; }
     virtual std::string GetCellText(LPARAM data, int column) = 0;
     virtual bool AcceptItemData(LPARAM) { return true; }
     virtual void FreeItemData(LPARAM) {}
@@ -49,6 +52,8 @@ private:
     // Stable: rows that compare equal keep their present order.
     void SortRows();
     void SortInPlace(std::vector<LPARAM>& rows);
+    // SortInPlace by the column's keys; false, with `rows` untouched, when it has none.
+    bool SortByKeys(std::vector<LPARAM>& rows, int column, bool descending, int columns);
     // The rows' item data in display order, read from the control only when the record kept
     // here has lost track (rows inserted or deleted behind our back).
     const std::vector<LPARAM>& DisplayedRows();

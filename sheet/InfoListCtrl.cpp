@@ -25,20 +25,34 @@ void CInfoListCtrl::InitList(CTerminList* termine)
 
 bool CInfoListCtrl::Refill(const CDateTime& now)
 {
-    m_rows.clear();
+    m_rows.clear();  // they point into the buffer about to be replaced
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
-    m_rows.reserve(count);
-    std::vector<LPARAM> indices(count);
     // Each preposition from the string table once, not once per row.
     std::vector<std::string> prepositions;
     for (int32_t index = 0; index < kPrepositionCount; ++index)
         prepositions.push_back(PrepositionText(index));
+    const auto prepositionOf = [&prepositions](const CTermin& termin) {
+        const bool known = termin.m_nPreposition >= 0 && termin.m_nPreposition < kPrepositionCount;
+        return known ? prepositions[static_cast<size_t>(termin.m_nPreposition)] : PrepositionText(termin.m_nPreposition);
+    };
+    // Every row's text in one buffer, each followed by a NUL for the comparison: thousands of
+    // rows cost one allocation, not one each.
+    std::vector<std::pair<size_t, size_t>> spans(count);
+    std::string texts;
     for (size_t i = 0; i < count; ++i) {
         const CTermin& termin = (*m_pTermine)[i];
-        const bool known = termin.m_nPreposition >= 0 && termin.m_nPreposition < kPrepositionCount;
-        const std::string preposition =
-            known ? prepositions[static_cast<size_t>(termin.m_nPreposition)] : PrepositionText(termin.m_nPreposition);
-        m_rows.push_back(CInfoRow{termin.m_dtTarget - now, preposition + termin.m_strDescription});
+        const size_t begin = texts.size();
+        texts += prepositionOf(termin);
+        texts += termin.m_strDescription;
+        spans[i] = {begin, texts.size() - begin};
+        texts += '\0';
+    }
+    m_texts = std::move(texts);
+    m_rows.reserve(count);
+    std::vector<LPARAM> indices(count);
+    for (size_t i = 0; i < count; ++i) {
+        m_rows.push_back(CInfoRow{(*m_pTermine)[i].m_dtTarget - now,
+                                  std::string_view(m_texts).substr(spans[i].first, spans[i].second)});
         indices[i] = static_cast<LPARAM>(i);
     }
     FillSorted(std::move(indices));
@@ -55,11 +69,20 @@ int CInfoListCtrl::CompareColumn(LPARAM a, LPARAM b, int column)
         return x > y ? 1 : x < y ? -1 : 0;
     }
     if (column == 1) {
-        const int text = _mbsicmp(reinterpret_cast<const unsigned char*>(first.text.c_str()),
-                                  reinterpret_cast<const unsigned char*>(second.text.c_str()));
+        // Each text is followed by a NUL in the buffer.
+        const int text = _mbsicmp(reinterpret_cast<const unsigned char*>(first.text.data()),
+                                  reinterpret_cast<const unsigned char*>(second.text.data()));
         return text < 0 ? -1 : text > 0 ? 1 : 0;
     }
     return 0;
+}
+
+bool CInfoListCtrl::GetColumnKey(LPARAM data, int column, double& key)
+{
+    if (column != 0 || data < 0 || static_cast<size_t>(data) >= m_rows.size())
+        return false;
+    key = m_rows[static_cast<size_t>(data)].remaining.GetTotalDays();
+    return true;
 }
 
 std::string CInfoListCtrl::GetCellText(LPARAM data, int column)
@@ -73,5 +96,5 @@ std::string CInfoListCtrl::GetCellText(LPARAM data, int column)
         const CTermin unused(CDateTime(), false, 0, std::string());
         return ComposeRemainingText(row.remaining, unused, kDisplayCompact, days);
     }
-    return column == 1 ? row.text : std::string();
+    return column == 1 ? std::string(row.text) : std::string();
 }

@@ -6,11 +6,12 @@
 #include "platform/SortListCtrl.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CInfoRow {
     CDateTimeSpan remaining;  // target minus the moment the rows were built
-    std::string text;         // preposition with its blank, then the description
+    std::string_view text;    // preposition with its blank, then the description; in the list's buffer
 };
 
 class CInfoListCtrl : public orv::Windows::CSortListCtrl {
@@ -26,9 +27,11 @@ public:
 
 protected:
     int CompareColumn(LPARAM a, LPARAM b, int column) override;
+    bool GetColumnKey(LPARAM data, int column, double& key) override;
     std::string GetCellText(LPARAM data, int column) override;
 
 private:
     CTerminList* m_pTermine = nullptr;
     std::vector<CInfoRow> m_rows;
+    std::string m_texts;  // the rows' texts, each followed by a NUL
 };

@@ -18,12 +18,20 @@ constexpr int kWidthDescription = 185;
 
 }  // namespace
 
-int CompareDescriptions(const std::string& a, const std::string& b)
+CLeadBytes AnsiLeadBytes()
+{
+    CLeadBytes leadBytes;
+    for (unsigned byte = 0; byte < 256; ++byte)
+        leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+    return leadBytes;
+}
+
+int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes)
 {
     // A character as one unit: one byte, or lead and trail byte of a double-byte character.
-    auto unitAt = [](const std::string& text, size_t& i) -> unsigned {
+    auto unitAt = [&leadBytes](const std::string& text, size_t& i) -> unsigned {
         const auto lead = static_cast<unsigned char>(text[i++]);
-        if (IsDBCSLeadByte(lead) && i < text.size())
+        if (leadBytes[lead] && i < text.size())
             return (lead << 8) | static_cast<unsigned char>(text[i++]);
         return lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead;
     };
@@ -39,7 +47,7 @@ int CompareDescriptions(const std::string& a, const std::string& b)
     return k < b.size() ? -1 : 0;
 }
 
-CTerminListCtrl::CTerminListCtrl()
+CTerminListCtrl::CTerminListCtrl() : m_leadBytes(AnsiLeadBytes())
 {
     // Item data are positions, nothing to release.
     m_bReleaseItemData = false;
@@ -98,11 +106,19 @@ void CTerminListCtrl::GetUnselectedPositions(CIndexArray& positions) const
             positions.Add(static_cast<int32_t>(GetItemData(row)));
 }
 
-std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
+const CTermin* CTerminListCtrl::TerminAt(LPARAM data) const
 {
     if (!m_pTermine || data < 0 || static_cast<size_t>(data) >= m_pTermine->GetSize())
+        return nullptr;
+    return &(*m_pTermine)[static_cast<size_t>(data)];
+}
+
+std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
+{
+    const CTermin* found = TerminAt(data);
+    if (!found)
         return {};
-    const CTermin& termin = (*m_pTermine)[static_cast<size_t>(data)];
+    const CTermin& termin = *found;
     switch (column) {
     case 0:
         return termin.m_dtTarget.Format(m_strDateFormat.c_str());
@@ -122,16 +138,23 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
     case 1:
         return (a.m_bYearly ? 1 : 0) - (b.m_bYearly ? 1 : 0);
     default:
-        return CompareDescriptions(a.m_strDescription, b.m_strDescription);
+        return CompareDescriptions(a.m_strDescription, b.m_strDescription, m_leadBytes);
     }
 }
 
 int CTerminListCtrl::CompareColumn(LPARAM a, LPARAM b, int column)
 {
-    if (!m_pTermine)
-        return 0;
-    const size_t count = m_pTermine->GetSize();
-    if (a < 0 || b < 0 || static_cast<size_t>(a) >= count || static_cast<size_t>(b) >= count)
-        return 0;
-    return CompareColumn((*m_pTermine)[static_cast<size_t>(a)], (*m_pTermine)[static_cast<size_t>(b)], column);
+    const CTermin* first = TerminAt(a);
+    const CTermin* second = TerminAt(b);
+    return first && second ? CompareColumn(*first, *second, column) : 0;
+}
+
+bool CTerminListCtrl::GetColumnKey(LPARAM data, int column, double& key)
+{
+    // A row outside the list compares equal to every other; no number says that.
+    const CTermin* termin = TerminAt(data);
+    if (!termin || column > 1)
+        return false;
+    key = column == 0 ? termin->m_dtTarget.GetLinearDays() : termin->m_bYearly ? 1.0 : 0.0;
+    return true;
 }

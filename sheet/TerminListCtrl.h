@@ -6,6 +6,17 @@
 #include "core/TerminList.h"
 #include "platform/SortListCtrl.h"
 
+#include <bitset>
+#include <string>
+
+// Which bytes of the ANSI code page lead a double-byte character; none in a single-byte one.
+using CLeadBytes = std::bitset<256>;
+CLeadBytes AnsiLeadBytes();
+
+// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character
+// (one of `leadBytes` and the byte after it) counts as one unit.
+int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes);
+
 class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:
     CTerminListCtrl();
@@ -22,17 +33,18 @@ public:
 
 protected:
     int CompareColumn(LPARAM a, LPARAM b, int column) override;
+    bool GetColumnKey(LPARAM data, int column, double& key) override;
     std::string GetCellText(LPARAM data, int column) override;
 
 private:
+    // The appointment a row's item data names, null for a position outside the list.
+    const CTermin* TerminAt(LPARAM data) const;
     int CompareColumn(const CTermin& a, const CTermin& b, int column) const;
     // `pixels` at 96 dots per inch, scaled to the screen.
     int WidthFor(int pixels, const std::string& widest) const;
 
     CTerminList* m_pTermine = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
+    CLeadBytes m_leadBytes;       // read once: a sort compares thousands of descriptions
 };
 
-// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character of
-// the ANSI code page counts as one unit.
-int CompareDescriptions(const std::string& a, const std::string& b);

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 
 using orv::Windows::CSortListCtrl;
 using Texts = std::vector<std::string>;
@@ -77,6 +78,44 @@ protected:
 };
 
 using CTensListHost = CNumberColumnHost<CTensList>;
+
+// Two columns, the tens and the ones; with keys the tens are also given as numbers, except for
+// 99, whose key is no number, so a sort with it in the rows must go by the comparison alone.
+template <bool kKeyed>
+class CDigitsList : public CSortListCtrl {
+public:
+    void Fill(std::vector<LPARAM> rows) { FillSorted(std::move(rows)); }
+
+protected:
+    int CompareColumn(LPARAM a, LPARAM b, int column) override
+    {
+        return column == 0 ? static_cast<int>(a / 10 - b / 10) : static_cast<int>(a % 10 - b % 10);
+    }
+    bool GetColumnKey(LPARAM data, int column, double& key) override
+    {
+        if (!kKeyed || column != 0)
+            return false;
+        key = data == 99 ? std::nan("") : static_cast<double>(data / 10);
+        return true;
+    }
+    std::string GetCellText(LPARAM data, int) override { return std::to_string(data); }
+};
+
+template <bool kKeyed>
+class CDigitsListHost : public CListHostDlg {
+public:
+    using CListHostDlg::CListHostDlg;
+    CDigitsList<kKeyed> list;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        list.AttachDlgItem(IDC_LIST, m_hWnd);
+        list.InsertColumn(0, "Zehner", LVCFMT_LEFT, 80);
+        list.InsertColumn(1, "Einer", LVCFMT_LEFT, 80);
+        return TRUE;
+    }
+};
 
 // The import dialog run modeless, so its window can be pushed around.
 class CImportDlgProbe : public CTerminImportDlg {
@@ -191,6 +230,75 @@ TEST_F(SortListCtrlTest, TiesKeepTheirOrderAlsoWhenRowsChangedBehindTheListsBack
         host.list.InsertItemData(number);
     host.list.Sort(-1);
     EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"5", "1", "31", "38"}));
+}
+
+TEST_F(SortListCtrlTest, ASortByKeysGivesTheOrderOfTheComparisonWithItsTieBreak)
+{
+    struct Case {
+        std::vector<LPARAM> rows;
+        int column;
+        bool descending;
+        Texts expected;
+    };
+    const std::vector<LPARAM> tied{23, 15, 21, 17, 13, 25, 11};
+    const Case cases[] = {
+        {tied, 0, false, {"11", "13", "15", "17", "21", "23", "25"}},
+        {tied, 0, true, {"25", "23", "21", "17", "15", "13", "11"}},
+        // Equal ones: the tens decide, in the direction of the sort.
+        {{31, 11, 21}, 0, false, {"11", "21", "31"}},
+        {{31, 11, 21}, 1, false, {"11", "21", "31"}},
+        {{31, 11, 21}, 1, true, {"31", "21", "11"}},
+        {{44, 14, 34, 24}, 0, true, {"44", "34", "24", "14"}},
+        // No number for 99: the comparison alone, with the same result.
+        {{99, 23, 95, 13}, 0, false, {"13", "23", "95", "99"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.column) + (c.descending ? " descending" : " ascending"));
+        CDigitsListHost<true> keyed(mainWindow.Handle());
+        CDigitsListHost<false> compared(mainWindow.Handle());
+        ASSERT_TRUE(keyed.Create(mainWindow.Handle()) && compared.Create(mainWindow.Handle()));
+        keyed.list.SetSortColumn(c.column, c.descending);
+        compared.list.SetSortColumn(c.column, c.descending);
+        keyed.list.Fill(c.rows);
+        compared.list.Fill(c.rows);
+        EXPECT_EQ(ColumnTexts(keyed.List(), 0), c.expected);
+        EXPECT_EQ(ColumnTexts(compared.List(), 0), c.expected);
+        // Sorted again from the rows the fill recorded, in the other direction and back.
+        keyed.list.SetSortColumn(c.column, !c.descending);
+        keyed.list.Sort(-1);
+        keyed.list.SetSortColumn(c.column, c.descending);
+        keyed.list.Sort(-1);
+        EXPECT_EQ(ColumnTexts(keyed.List(), 0), c.expected);
+    }
+}
+
+TEST(CompareDescriptions, FoldsOnlyAsciiLettersAndTakesADoubleByteCharacterAsOneUnit)
+{
+    CLeadBytes leadBytes;
+    leadBytes[0x81] = true;
+    struct Case {
+        const char* a;
+        const char* b;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Mai", "mAI", 0},
+        {"Abend", "abends", -1},
+        {"Zoo", "apfel", 1},
+        {"\xC4pfel", "\xE4pfel", -1},  // Ä and ä: by code, not folded
+        {"[", "a", -1},                // '[' lies between 'Z' and 'a'
+        // 0x81 0x5A is one character, larger than any single byte; its 'Z' is not folded.
+        {"\x81Z", "\x81z", -1},
+        {"\x81Z", "\xFF", 1},
+        {"\x81", "\x81Z", -1},  // a lead byte at the end stands alone
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " / " + c.b);
+        EXPECT_EQ(CompareDescriptions(c.a, c.b, leadBytes), c.expected);
+        EXPECT_EQ(CompareDescriptions(c.b, c.a, leadBytes), -c.expected);
+    }
+    // A German Windows has a single-byte code page: no lead bytes at all.
+    EXPECT_TRUE(AnsiLeadBytes().none());
 }
 
 TEST_F(SortListCtrlTest, ASizingDialogKeepsItsSizeFromEveryEdgeAndCorner)

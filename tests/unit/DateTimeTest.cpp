@@ -89,9 +89,11 @@ TEST(DateTime, TheEarlierMomentIsAlwaysTheSmaller)
         EXPECT_FALSE(later <= earlier);
         EXPECT_FALSE(earlier > later);
         EXPECT_TRUE(earlier != later);
+        EXPECT_LT(earlier.GetLinearDays(), later.GetLinearDays());
     }
     // -0.25 and 0.25 both are 30.12.1899 06:00: one moment.
     EXPECT_EQ(CDateTime(-0.25).Compare(CDateTime(0.25)), 0);
+    EXPECT_EQ(CDateTime(-0.25).GetLinearDays(), CDateTime(0.25).GetLinearDays());
     EXPECT_TRUE(CDateTime(-0.25) == CDateTime(0.25));
 }
 
