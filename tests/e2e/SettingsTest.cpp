@@ -49,16 +49,25 @@ void ClickControl(HWND control)
 // with the entry chosen; waits until the list has closed again.
 bool PickFromList(HWND combo, const std::function<void()>& keys, const std::string& expected)
 {
-    ClickControl(combo);
-    if (!WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000))
-        return false;
-    keys();
-    // Some entries close the list as they are chosen; F4 closes it with the entry taken.
-    Sleep(200);
-    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0)
-        PressKey(VK_F4);
-    return WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 3000) &&
-           WaitUntil([&] { return ControlText(GetParent(combo), GetDlgCtrlID(combo)) == expected; }, 3000);
+    // A busy machine can lose the click or the keys; a person would simply try again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickControl(combo);
+        if (!WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 3000))
+            continue;
+        const LRESULT before = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+        keys();
+        // Some entries close the list as they are chosen; F4 closes it with the entry taken,
+        // once the keys have moved the selection (or had nothing to move).
+        WaitUntil([&] {
+            return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0 || SendMessageA(combo, CB_GETCURSEL, 0, 0) != before;
+        }, 2000);
+        if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0)
+            PressKey(VK_F4);
+        if (WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 3000) &&
+            WaitUntil([&] { return ControlText(GetParent(combo), GetDlgCtrlID(combo)) == expected; }, 3000))
+            return true;
+    }
+    return false;
 }
 
 bool Closed(HWND window)
@@ -193,10 +202,15 @@ TEST_F(ZielmarkTest, DisplayStyleSchemeAndDoubleClickCommandReachTheWindow)
     EXPECT_GT(GetRValue(corner), 0xB0) << std::hex << corner;
 
     // A double-click now ends the program.
+    // A busy machine can stretch the two clicks beyond a double-click; a person clicks again.
     const POINT center = CenterOf(WindowRect(timer));
-    Click(center);
-    Click(center);
-    EXPECT_TRUE(Run().WaitForExit(5000));
+    bool exited = false;
+    for (int attempt = 0; attempt < 3 && !exited; ++attempt) {
+        Click(center);
+        Click(center);
+        exited = Run().WaitForExit(5000);
+    }
+    EXPECT_TRUE(exited);
     const auto command = StoredInt("DblClkCmd");
     ASSERT_TRUE(command.has_value());
     EXPECT_EQ(*command, 57665);

@@ -55,8 +55,9 @@ TEST(TimerDisplay, RendersOnlyWhatChangedAndSaysSo)
         EXPECT_EQ(display.RenderText("12T 01:02:03 bis Urlaub"), c.sameTextRenders);
         const COLORREF frameAfter = SurfacePixel(display, 0, 0);
         EXPECT_EQ(frameAfter != frameBefore, c.sameTextRenders);
-        if (!c.transparent)  // the inside keeps the background colour
+        if (!c.transparent) {  // the inside keeps the background colour
             EXPECT_EQ(SurfacePixel(display, size.cx / 2, 1 + size.cy - display.Margin()), 0u);
+        }
 
         // A new text is measured and drawn whatever the colour.
         EXPECT_TRUE(display.RenderText("12T 01:02:04 bis Urlaub und noch viel länger"));
