@@ -148,4 +148,7 @@ TEST_F(InfoDlgTest, EachRowShowsItsAppointmentAndASortKeepsTheSelectedOneSelecte
         EXPECT_EQ(about.list.GetNextItem(-1, LVNI_SELECTED), c.selected);
         EXPECT_EQ(about.list.GetSelectedCount(), 1);
     }
+    // Typing the start of a remaining time selects the first row that shows it.
+    SendMessageA(about.List(), WM_CHAR, '2', 1);  // a repeat count of one, as from the keyboard
+    EXPECT_EQ(about.list.GetNextItem(-1, LVNI_SELECTED), 2);
 }

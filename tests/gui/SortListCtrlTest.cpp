@@ -238,6 +238,10 @@ TEST_F(SortListCtrlTest, AVirtualListKeepsItsRowsHereAndTheSelectionOnTheSameRow
         EXPECT_EQ(SendMessageA(host.GetSafeHwnd(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify)), find.expected);
     }
 
+    // A row deleted through the control: its data are released and the rows stay in step.
+    SendMessageA(host.List(), LVM_DELETEITEM, 0, 0);
+    EXPECT_EQ(host.list.released, (std::vector<LPARAM>{40}));
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"30/0", "20/0", "10/0"}));
     host.list.DeleteAllItems();
     std::sort(host.list.released.begin(), host.list.released.end());
     EXPECT_EQ(host.list.released, (std::vector<LPARAM>{10, 20, 30, 40}));
