@@ -193,9 +193,9 @@ bool CSortListCtrl::SortByKeys(std::vector<LPARAM>& rows, int column, bool desce
 
 const std::vector<LPARAM>& CSortListCtrl::DisplayedRows()
 {
-    const int count = GetItemCount();
     if (IsVirtual())
         return m_rows;
+    const int count = GetItemCount();
     if (!m_bRowsKnown || m_rows.size() != static_cast<size_t>(count)) {
         m_rows.clear();
         for (int row = 0; row < count; ++row)
