@@ -1,13 +1,17 @@
 // Sortable list: stable comparison with its cyclic tie-break, callback texts cut to the buffer,
-// and the rows' order kept alongside the control so a sort reads no row back.
+// and the rows' order kept alongside the control so a sort reads no row back; in a virtual list
+// that order is the only one, and the user's selection is carried along with the rows.
 #include "platform/SortListCtrl.h"
 
+#include "platform/CodePage.h"
 #include "platform/Dpi.h"
 #include "platform/ResourceText.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <unordered_map>
 
 namespace orv::Windows {
 
@@ -20,12 +24,101 @@ int CSortListCtrl::InsertItemData(LPARAM data, int position)
 {
     if (!AcceptItemData(data))
         return -1;
+    if (IsVirtual())
+        return InsertVirtualRow(data, position);
     const int row = InsertCallbackItem(data, position);
     if (row >= 0 && m_bRowsKnown && static_cast<size_t>(row) <= m_rows.size())
         m_rows.insert(m_rows.begin() + row, data);
     else if (row >= 0)
         m_bRowsKnown = false;
     return row;
+}
+
+int CSortListCtrl::InsertVirtualRow(LPARAM data, int position)
+{
+    const std::vector<MarkedRow> marked = MarkedRows();
+    const size_t row = position < 0 ? m_rows.size() : std::min(static_cast<size_t>(position), m_rows.size());
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row), data);
+    SendMessage(LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
+    RestoreMarkedRows(marked);
+    Invalidate();
+    return static_cast<int>(row);
+}
+
+int CSortListCtrl::FindVirtualRow(int start, UINT flags, LPARAM data, const std::string& text)
+{
+    const size_t count = m_rows.size();
+    const size_t first = start < 0 || static_cast<size_t>(start) >= count ? 0 : static_cast<size_t>(start);
+    for (size_t row = first; row < first + count; ++row) {
+        if (row >= count && !(flags & LVFI_WRAP))
+            break;
+        const LPARAM rowData = m_rows[row % count];
+        bool found = false;
+        if (flags & LVFI_PARAM) {
+            found = rowData == data;
+        } else if (flags & (LVFI_STRING | LVFI_PARTIAL)) {
+            std::string cell = GetCellText(rowData, 0);
+            if (flags & LVFI_PARTIAL)
+                cell.resize(std::min(cell.size(), text.size()));
+            found = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.c_str(), -1, text.c_str(), -1) ==
+                    CSTR_EQUAL;
+        }
+        if (found)
+            return static_cast<int>(row % count);
+    }
+    return -1;
+}
+
+LPARAM CSortListCtrl::GetItemData(int row) const
+{
+    if (!IsVirtual())
+        return CListCtrl::GetItemData(row);
+    return row >= 0 && static_cast<size_t>(row) < m_rows.size() ? m_rows[static_cast<size_t>(row)] : 0;
+}
+
+bool CSortListCtrl::IsVirtual() const
+{
+    return (::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_OWNERDATA) != 0;
+}
+
+std::vector<CSortListCtrl::MarkedRow> CSortListCtrl::MarkedRows() const
+{
+    // Asked by what the control knows of, not row by row: thousands of rows, one or two marked.
+    std::map<int, MarkedRow> byRow;
+    const auto mark = [this, &byRow](int row, UINT state, bool selectionMark) {
+        if (row < 0 || static_cast<size_t>(row) >= m_rows.size())
+            return;
+        MarkedRow& marked = byRow.try_emplace(row, MarkedRow{m_rows[static_cast<size_t>(row)], 0, false}).first->second;
+        marked.state |= state;
+        marked.selectionMark |= selectionMark;
+    };
+    for (int row = GetNextItem(-1, LVNI_SELECTED); row >= 0; row = GetNextItem(row, LVNI_SELECTED))
+        mark(row, LVIS_SELECTED, false);
+    mark(GetNextItem(-1, LVNI_FOCUSED), LVIS_FOCUSED, false);
+    mark(static_cast<int>(SendMessage(LVM_GETSELECTIONMARK)), 0, true);
+    std::vector<MarkedRow> marked;
+    for (const auto& entry : byRow)
+        marked.push_back(entry.second);
+    return marked;
+}
+
+void CSortListCtrl::RestoreMarkedRows(const std::vector<MarkedRow>& marked)
+{
+    if (marked.empty())
+        return;
+    std::unordered_map<LPARAM, const MarkedRow*> byData;
+    for (const MarkedRow& row : marked)
+        byData.emplace(row.data, &row);
+    SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        const auto found = byData.find(m_rows[row]);
+        if (found == byData.end())
+            continue;
+        if (found->second->state != 0)
+            SetItemState(static_cast<int>(row), found->second->state, LVIS_SELECTED | LVIS_FOCUSED);
+        if (found->second->selectionMark)
+            SendMessage(LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(row));
+    }
 }
 
 void CSortListCtrl::SetSortColumn(int column, bool descending)
@@ -100,6 +193,8 @@ bool CSortListCtrl::SortByKeys(std::vector<LPARAM>& rows, int column, bool desce
 
 const std::vector<LPARAM>& CSortListCtrl::DisplayedRows()
 {
+    if (IsVirtual())
+        return m_rows;
     const int count = GetItemCount();
     if (!m_bRowsKnown || m_rows.size() != static_cast<size_t>(count)) {
         m_rows.clear();
@@ -112,10 +207,17 @@ const std::vector<LPARAM>& CSortListCtrl::DisplayedRows()
 
 void CSortListCtrl::SortRows()
 {
-    std::vector<LPARAM> order = DisplayedRows();
-    SortInPlace(order);
-    ArrangeItems(order);
-    m_rows = std::move(order);
+    if (IsVirtual()) {
+        const std::vector<MarkedRow> marked = MarkedRows();
+        SortInPlace(m_rows);
+        RestoreMarkedRows(marked);
+        Invalidate();
+    } else {
+        std::vector<LPARAM> order = DisplayedRows();
+        SortInPlace(order);
+        ArrangeItems(order);
+        m_rows = std::move(order);
+    }
     const int selected = GetNextItem(-1, LVNI_SELECTED);
     if (selected >= 0)
         EnsureVisible(selected, false);
@@ -133,9 +235,15 @@ void CSortListCtrl::FillSorted(std::vector<LPARAM> rows)
     // The rows go in already in order, which spares the control a sort of rows it would first
     // have to read back.
     SortInPlace(rows);
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()));
-    m_bRowsKnown = AppendCallbackItems(rows);
-    m_rows = m_bRowsKnown ? std::move(rows) : std::vector<LPARAM>();
+    if (IsVirtual()) {
+        // The whole fill: the control asks for what it shows.
+        m_rows = std::move(rows);
+        SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(m_rows.size()));
+    } else {
+        SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()));
+        m_bRowsKnown = AppendCallbackItems(rows);
+        m_rows = m_bRowsKnown ? std::move(rows) : std::vector<LPARAM>();
+    }
     SendMessage(WM_SETREDRAW, TRUE);
     Invalidate();
 }
@@ -162,8 +270,18 @@ bool CSortListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
     }
     case LVN_GETDISPINFOA: {
         auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
+        LPARAM data = info->item.lParam;
+        if (IsVirtual()) {
+            // The control keeps no item data: the row's place says which record it shows.
+            const auto row = static_cast<size_t>(info->item.iItem);
+            if (info->item.iItem < 0 || row >= m_rows.size()) {
+                result = 0;
+                return true;
+            }
+            data = m_rows[row];
+        }
         if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
-            const std::string text = GetCellText(info->item.lParam, info->item.iSubItem);
+            const std::string text = GetCellText(data, info->item.iSubItem);
             const size_t room = static_cast<size_t>(info->item.cchTextMax) - 1;
             const size_t length = std::min(text.size(), room);
             std::memcpy(info->item.pszText, text.data(), length);
@@ -172,9 +290,27 @@ bool CSortListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
         result = 0;
         return true;
     }
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+        // Typing in a virtual list: without an answer here it would find nothing.
+        if (!IsVirtual())
+            break;
+        if (header->code == LVN_ODFINDITEMA) {
+            const auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+            result = FindVirtualRow(find->iStart, find->lvfi.flags, find->lvfi.lParam,
+                                    find->lvfi.psz ? find->lvfi.psz : "");
+        } else {
+            const auto* find = reinterpret_cast<NMLVFINDITEMW*>(header);
+            result = FindVirtualRow(find->iStart, find->lvfi.flags, find->lvfi.lParam,
+                                    find->lvfi.psz ? Narrow(find->lvfi.psz) : std::string());
+        }
+        return true;
     case LVN_DELETEALLITEMS:
-        // Data with nothing to release needs no notification per row.
-        if (!m_bReleaseItemData) {
+        // Data with nothing to release needs no notification per row; a virtual list sends none.
+        if (!m_bReleaseItemData || IsVirtual()) {
+            if (m_bReleaseItemData)
+                for (const LPARAM data : m_rows)
+                    FreeItemData(data);
             m_rows.clear();
             m_bRowsKnown = true;
             result = TRUE;
@@ -185,6 +321,17 @@ bool CSortListCtrl::OnNotifyReflect(NMHDR* header, LRESULT& result)
     case LVN_DELETEITEM: {
         const auto* row = reinterpret_cast<NMLISTVIEW*>(header);
         const auto index = static_cast<size_t>(row->iItem);
+        if (IsVirtual()) {
+            // The notification carries no item data: the record here says whose row it was.
+            if (row->iItem < 0 || index >= m_rows.size())
+                return false;
+            const LPARAM data = m_rows[index];
+            m_rows.erase(m_rows.begin() + row->iItem);
+            if (m_bReleaseItemData)
+                FreeItemData(data);
+            result = 0;
+            return true;
+        }
         if (m_bRowsKnown && row->iItem >= 0 && index < m_rows.size() && m_rows[index] == row->lParam)
             m_rows.erase(m_rows.begin() + row->iItem);
         else

@@ -1,5 +1,6 @@
 // List-view base whose rows carry item data and produce their cell texts on demand; a click on
-// a column heading sorts by it, a second click on the same heading reverses the direction.
+// a column heading sorts by it, a second click on the same heading reverses the direction. A
+// virtual list (LVS_OWNERDATA) holds no rows: the item data are kept here alone.
 #pragma once
 
 #include "platform/ListCtrl.h"
@@ -21,6 +22,9 @@ public:
     void SetSortColumn(int column, bool descending);
     // -1 keeps column and direction; another column sorts it ascending.
     void Sort(int column = -1);
+
+    // In a virtual list from the rows kept here, else from the control; 0 for no such row.
+    LPARAM GetItemData(int row) const;
 
     int GetSortColumn() const { return m_nSortColumn; }
     bool IsDescending() const { return m_bDescending; }
@@ -49,6 +53,22 @@ protected:
     bool m_bReleaseItemData = true;
 
 private:
+    // A row the user marked, found again by its item data after the rows moved.
+    struct MarkedRow {
+        LPARAM data;
+        UINT state;  // LVIS_SELECTED and LVIS_FOCUSED
+        bool selectionMark;
+    };
+
+    bool IsVirtual() const;
+    // A virtual list keeps selection and focus by index: they are taken before the rows move
+    // and put back on the same rows afterwards.
+    std::vector<MarkedRow> MarkedRows() const;
+    void RestoreMarkedRows(const std::vector<MarkedRow>& marked);
+    int InsertVirtualRow(LPARAM data, int position);
+    // What the control's own search would find by the first column's texts (LVFI_* `flags`);
+    // -1 for none. A virtual list leaves the search to its owner.
+    int FindVirtualRow(int start, UINT flags, LPARAM data, const std::string& text);
     // Stable: rows that compare equal keep their present order.
     void SortRows();
     void SortInPlace(std::vector<LPARAM>& rows);

@@ -1,6 +1,7 @@
 // The About dialog: version texts from the version resource, the appointments nearest first
-// with ties by text, past ones at zero, and its help page.
+// with ties by text, past ones at zero, its list's rows by index and sorts, and its help page.
 #include "GuiTestSupport.h"
+#include "TermineGuiSupport.h"
 
 #include "res/resource.h"
 #include "sheet/InfoDlg.h"
@@ -11,6 +12,8 @@
 #include <fstream>
 
 namespace {
+
+using Texts = std::vector<std::string>;
 
 CTermin At(const std::string& when, int preposition, const std::string& description)
 {
@@ -51,6 +54,9 @@ Shown Open(CInfoDlg& dialog)
     dialog.DoModal();
     return shown;
 }
+
+// The About dialog's list alone in its template, so the test can sort it.
+using CInfoListHost = CListInTemplate<CInfoListCtrl, IDD_INFO>;
 
 class InfoDlgTest : public ::testing::Test {
 protected:
@@ -100,4 +106,49 @@ TEST_F(InfoDlgTest, F1AsksForTheDialogsHelpPage)
     });
     dialog.DoModal();
     EXPECT_EQ(app.topics, (std::vector<std::string>{"ref_dlg_info.html"}));
+}
+
+TEST_F(InfoDlgTest, EachRowShowsItsAppointmentAndASortKeepsTheSelectedOneSelected)
+{
+    CTerminList termine;
+    termine.Add(At("24.12.2021 18:00:00", 1, "Geburtstag"));
+    termine.Add(At("24.12.2021 18:00:00", 0, "Urlaub"));
+    termine.Add(At("01.12.2021 13:00:05", 0, "Mittag"));
+    termine.Add(At("30.11.2021 09:00:00", 0, "vorbei"));
+    CInfoListHost about(owner.Handle());
+    ASSERT_TRUE(about.Create(owner.Handle()));
+    about.list.InitList(&termine);
+    about.list.Refill(host.Now());
+    EXPECT_EQ(ColumnTexts(about.List(), 0), (Texts{"0T 00:00:00", "0T 01:00:05", "23T 06:00:00", "23T 06:00:00"}));
+    EXPECT_EQ(ColumnTexts(about.List(), 1), (Texts{"bis vorbei", "bis Mittag", "bis Urlaub", "bis zum Geburtstag"}));
+    // Row by row, the item data name the appointment whose texts the row shows.
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(about.list.Rows().at(static_cast<size_t>(about.list.GetItemData(row))).text,
+                  ColumnTexts(about.List(), 1)[static_cast<size_t>(row)]);
+
+    about.list.SelectItem(1, true);
+    struct Case {
+        int column;
+        bool descending;
+        Texts texts;
+        int selected;  // the row of "bis Mittag"
+    };
+    const Case cases[] = {
+        {1, false, {"bis Mittag", "bis Urlaub", "bis vorbei", "bis zum Geburtstag"}, 0},
+        {1, true, {"bis zum Geburtstag", "bis vorbei", "bis Urlaub", "bis Mittag"}, 3},
+        // The tie at 23 days goes by the text, in the direction of the sort.
+        {0, true, {"bis zum Geburtstag", "bis Urlaub", "bis Mittag", "bis vorbei"}, 2},
+        {0, false, {"bis vorbei", "bis Mittag", "bis Urlaub", "bis zum Geburtstag"}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.column) + (c.descending ? " descending" : " ascending"));
+        about.list.SetSortColumn(c.column, c.descending);
+        about.list.Sort(-1);
+        EXPECT_EQ(ColumnTexts(about.List(), 1), c.texts);
+        EXPECT_EQ(about.list.GetNextItem(-1, LVNI_SELECTED), c.selected);
+        EXPECT_EQ(about.list.GetSelectedCount(), 1);
+    }
+    // Typing the start of a remaining time selects the first row that shows it.
+    SendMessageA(about.List(), WM_CHAR, '2', 1);  // a repeat count of one, as from the keyboard
+    EXPECT_EQ(about.list.GetNextItem(-1, LVNI_SELECTED), 2);
 }

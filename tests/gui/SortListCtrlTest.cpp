@@ -1,6 +1,6 @@
 // The dialog bases and the sortable list on real windows: sort column and direction, callback
-// texts cut to the caller's buffer, item data refused and released, and the minimum size of a
-// sizing dialog from every edge.
+// texts cut to the caller's buffer, item data refused and released, the selection of a virtual
+// list kept on its rows, and the minimum size of a sizing dialog from every edge.
 #include "TermineGuiSupport.h"
 
 #include "res/resource.h"
@@ -31,44 +31,25 @@ protected:
     void FreeItemData(LPARAM data) override { released.push_back(data); }
 };
 
-// The import dialog's template as a plain modeless dialog whose list the test reaches.
-class CListHostDlg : public CDialog {
-public:
-    // Create once the object is complete, so the derived OnInitDialog runs.
-    explicit CListHostDlg(HWND owner) : CDialog(IDD_TERMIN_IMPORT, owner) {}
-    ~CListHostDlg() override { ::DestroyWindow(m_hWnd); }
-    HWND List() const { return GetDlgItem(IDC_LIST); }
-};
+using CTerminListHost = CListInTemplate<CTerminListCtrl, IDD_TERMIN_IMPORT>;
 
-class CTerminListHost : public CListHostDlg {
+// A list of one column "Zahl", in the import dialog's template unless another is given.
+template <class ListType, UINT kTemplate = IDD_TERMIN_IMPORT>
+class CNumberColumnHost : public CListInTemplate<ListType, kTemplate> {
 public:
-    using CListHostDlg::CListHostDlg;
-    CTerminListCtrl list;
+    using CListInTemplate<ListType, kTemplate>::CListInTemplate;
 
 protected:
     BOOL OnInitDialog() override
     {
-        list.AttachDlgItem(IDC_LIST, m_hWnd);
-        return TRUE;
-    }
-};
-
-// A list of one column "Zahl" in the import dialog's template.
-template <class ListType>
-class CNumberColumnHost : public CListHostDlg {
-public:
-    using CListHostDlg::CListHostDlg;
-    ListType list;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        list.AttachDlgItem(IDC_LIST, m_hWnd);
-        list.InsertColumn(0, "Zahl", LVCFMT_LEFT, 80);
+        CListInTemplate<ListType, kTemplate>::OnInitDialog();
+        this->list.InsertColumn(0, "Zahl", LVCFMT_LEFT, 80);
         return TRUE;
     }
 };
 using CNumberListHost = CNumberColumnHost<CNumberList>;
+// The same list made virtual: the About dialog's template has an owner-data list.
+using CVirtualNumberListHost = CNumberColumnHost<CNumberList, IDD_INFO>;
 
 // Numbers compared by their tens alone, so that rows tie.
 class CTensList : public CSortListCtrl {
@@ -102,17 +83,16 @@ protected:
 };
 
 template <bool kKeyed>
-class CDigitsListHost : public CListHostDlg {
+class CDigitsListHost : public CListInTemplate<CDigitsList<kKeyed>, IDD_TERMIN_IMPORT> {
 public:
-    using CListHostDlg::CListHostDlg;
-    CDigitsList<kKeyed> list;
+    using CListInTemplate<CDigitsList<kKeyed>, IDD_TERMIN_IMPORT>::CListInTemplate;
 
 protected:
     BOOL OnInitDialog() override
     {
-        list.AttachDlgItem(IDC_LIST, m_hWnd);
-        list.InsertColumn(0, "Zehner", LVCFMT_LEFT, 80);
-        list.InsertColumn(1, "Einer", LVCFMT_LEFT, 80);
+        CListInTemplate<CDigitsList<kKeyed>, IDD_TERMIN_IMPORT>::OnInitDialog();
+        this->list.InsertColumn(0, "Zehner", LVCFMT_LEFT, 80);
+        this->list.InsertColumn(1, "Einer", LVCFMT_LEFT, 80);
         return TRUE;
     }
 };
@@ -198,6 +178,74 @@ TEST_F(SortListCtrlTest, RefusedItemDataIsNotInsertedAndDeletedRowsReleaseTheirs
     host.list.DeleteAllItems();
     std::sort(host.list.released.begin() + 1, host.list.released.end());
     EXPECT_EQ(host.list.released, (std::vector<LPARAM>{20, 10, 30}));
+}
+
+TEST_F(SortListCtrlTest, AVirtualListKeepsItsRowsHereAndTheSelectionOnTheSameRowWhenTheyMove)
+{
+    CVirtualNumberListHost host(mainWindow.Handle());
+    ASSERT_TRUE(host.Create(mainWindow.Handle()));
+    ASSERT_TRUE(GetWindowLongA(host.List(), GWL_STYLE) & LVS_OWNERDATA);
+    const auto selected = [&] {
+        const int row = static_cast<int>(SendMessageA(host.List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        const int focused = static_cast<int>(SendMessageA(host.List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        EXPECT_EQ(focused, row);
+        return row < 0 ? LPARAM(-1) : host.list.GetItemData(row);
+    };
+    EXPECT_EQ(host.list.InsertItemData(-5), -1);
+    EXPECT_EQ(host.list.InsertItemData(30), 0);
+    EXPECT_EQ(host.list.InsertItemData(10), 1);
+    EXPECT_EQ(host.list.InsertItemData(20, 0), 0);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"20/0", "30/0", "10/0"}));
+    EXPECT_EQ(host.list.GetItemData(1), 30);
+    EXPECT_EQ(host.list.GetItemData(3), 0);
+
+    host.list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageA(host.List(), LVM_SETSELECTIONMARK, 0, 1);
+    EXPECT_EQ(host.list.InsertItemData(40, 0), 0);
+    EXPECT_EQ(selected(), 30);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"10/0", "20/0", "30/0", "40/0"}));
+    EXPECT_EQ(selected(), 30);
+    EXPECT_EQ(SendMessageA(host.List(), LVM_GETSELECTIONMARK, 0, 0), 2);
+    host.list.SetSortColumn(0, true);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"40/0", "30/0", "20/0", "10/0"}));
+    EXPECT_EQ(selected(), 30);
+
+    // Typing in the list: the control asks its owner which row's first text starts so.
+    struct Find {
+        int start;
+        UINT flags;
+        const char* text;
+        int expected;
+    };
+    const Find finds[] = {
+        {0, LVFI_PARTIAL | LVFI_WRAP, "2", 2},
+        {0, LVFI_STRING, "10/0", 3},
+        {0, LVFI_STRING, "10", -1},
+        {3, LVFI_PARTIAL | LVFI_WRAP, "4", 0},
+        {3, LVFI_PARTIAL, "4", -1},
+    };
+    for (const Find& find : finds) {
+        SCOPED_TRACE(std::string(find.text) + " from " + std::to_string(find.start));
+        NMLVFINDITEMA notify{};
+        notify.hdr.hwndFrom = host.List();
+        notify.hdr.idFrom = IDC_LIST;
+        notify.hdr.code = LVN_ODFINDITEMA;
+        notify.iStart = find.start;
+        notify.lvfi.flags = find.flags;
+        notify.lvfi.psz = find.text;
+        EXPECT_EQ(SendMessageA(host.GetSafeHwnd(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify)), find.expected);
+    }
+
+    // A row deleted through the control: its data are released and the rows stay in step.
+    SendMessageA(host.List(), LVM_DELETEITEM, 0, 0);
+    EXPECT_EQ(host.list.released, (std::vector<LPARAM>{40}));
+    EXPECT_EQ(ColumnTexts(host.List(), 0), (Texts{"30/0", "20/0", "10/0"}));
+    host.list.DeleteAllItems();
+    std::sort(host.list.released.begin(), host.list.released.end());
+    EXPECT_EQ(host.list.released, (std::vector<LPARAM>{10, 20, 30, 40}));
+    EXPECT_EQ(host.list.GetItemCount(), 0);
 }
 
 TEST_F(SortListCtrlTest, TiesKeepTheirOrderAlsoWhenRowsChangedBehindTheListsBack)

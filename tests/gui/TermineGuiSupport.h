@@ -7,6 +7,8 @@
 
 #include "app/Win32CoreHost.h"
 #include "framework/RegistryProfile.h"
+#include "platform/Dialog.h"
+#include "res/resource.h"
 #include "sheet/TerminePropPage.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +35,24 @@ std::string MessageText(HWND box);
 void Press(HWND button);
 // Saves a picture of the window into the build's screenshots folder as `name`.bmp.
 void SaveScreenshot(HWND window, const std::string& name);
+
+// A list of ours bound to the list of a dialog template of the program, run modeless; Create
+// once the object is complete, so a derived OnInitDialog runs.
+template <class ListType, UINT kTemplate>
+class CListInTemplate : public CDialog {
+public:
+    explicit CListInTemplate(HWND owner) : CDialog(kTemplate, owner) {}
+    ~CListInTemplate() override { ::DestroyWindow(m_hWnd); }
+    HWND List() const { return GetDlgItem(IDC_LIST); }
+    ListType list;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        list.AttachDlgItem(IDC_LIST, m_hWnd);
+        return TRUE;
+    }
+};
 
 class TermineGuiTest : public ::testing::Test {
 protected:
