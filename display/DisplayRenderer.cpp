@@ -31,7 +31,9 @@ void PaintFrame(HDC dc, const RECT& rect, ColorRef fading)
                                 static_cast<int>((rect.bottom - rect.top + 1) / 2)});
     if (width <= 0)
         return;
-    const CBrush frame(CreateSolidBrush(fading));
+    // The DC's own brush: no brush made and deleted for every fading step.
+    const COLORREF previous = SetDCBrushColor(dc, fading);
+    const auto frame = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
     const RECT bands[] = {
         {rect.left, rect.top, rect.right, rect.top + width},
         {rect.left, rect.bottom - width, rect.right, rect.bottom},
@@ -39,7 +41,8 @@ void PaintFrame(HDC dc, const RECT& rect, ColorRef fading)
         {rect.right - width, rect.top + width, rect.right, rect.bottom - width},
     };
     for (const RECT& band : bands)
-        FillRect(dc, &band, frame.Get());
+        FillRect(dc, &band, frame);
+    SetDCBrushColor(dc, previous);
 }
 
 void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color)
