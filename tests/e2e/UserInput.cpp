@@ -100,6 +100,15 @@ void Click(POINT at, Button button)
     ReleaseButton(button);
 }
 
+void DoubleClick(POINT at)
+{
+    MoveMouse(at);
+    for (int click = 0; click < 2; ++click) {
+        PressButton(Button::Left);
+        ReleaseButton(Button::Left);
+    }
+}
+
 bool HasCapture(HWND window)
 {
     GUITHREADINFO info{};

@@ -16,6 +16,9 @@ void PressButton(Button button);
 bool PressButtonAt(POINT at, Button button);
 void ReleaseButton(Button button);
 void Click(POINT at, Button button = Button::Left);
+// Two clicks in quick succession at one place, the pointer moved there once: a second move
+// between the clicks can take longer than the system's double-click time on a busy machine.
+void DoubleClick(POINT at);
 // Presses the left button at `from`, moves to `to` and releases it there. True when `window`
 // has followed the cursor by exactly the same distance.
 //

@@ -130,9 +130,7 @@ TEST_F(ZielmarkTest, DoubleClickRunsTheStoredCommand)
     StoreInt("DblClkCmd", 57665);  // "Beenden"
     HWND timer = Start();
     ASSERT_NE(timer, nullptr);
-    const POINT center = CenterOf(WindowRect(timer));
-    Click(center);
-    Click(center);
+    DoubleClick(CenterOf(WindowRect(timer)));
     ASSERT_TRUE(Run().WaitForExit(5000)) << "the double-click did not close the program";
     EXPECT_EQ(Run().ExitCode(), 0u);
     EXPECT_EQ(StoredInt("DblClkCmd"), std::optional<int32_t>(57665));
