@@ -15,6 +15,15 @@ bool PreTranslateChain(MSG* msg)
 
 namespace {
 
+// Paints, timers and a window's private messages are no input: no accelerator, dialog
+// navigation or help filter acts on them, and a dialog's IsDialogMessage would only dispatch
+// them. They skip the look-ups of the chain, which the timer window's ticks pay many times a
+// second.
+bool NeedsTranslation(const MSG& msg)
+{
+    return msg.message != WM_PAINT && msg.message != WM_TIMER && !(msg.message >= WM_USER && msg.message < 0xC000);
+}
+
 // The dialog handling of the top-level window the message is for, if it has any.
 bool TopLevelDialogMessage(MSG* msg)
 {
@@ -36,7 +45,8 @@ bool RunModalLoop(CModalWnd& running)
         }
         if (got == -1)
             return false;
-        if (PreTranslateChain(&msg) || running.IsDialogMessageOf(&msg) || TopLevelDialogMessage(&msg))
+        if (NeedsTranslation(msg) &&
+            (PreTranslateChain(&msg) || running.IsDialogMessageOf(&msg) || TopLevelDialogMessage(&msg)))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -53,7 +63,7 @@ int RunMessageLoop()
             return static_cast<int>(msg.wParam);
         if (got == -1)
             return -1;
-        if (PreTranslateChain(&msg) || TopLevelDialogMessage(&msg))
+        if (NeedsTranslation(msg) && (PreTranslateChain(&msg) || TopLevelDialogMessage(&msg)))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
