@@ -26,23 +26,28 @@ void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, Colo
 
 void PaintFrame(HDC dc, const RECT& rect, ColorRef fading)
 {
-    // Four bands, not one outline per pixel of width: the fading repaints the frame every tick.
+    if (const CRegion frame = CreateFrameRegion(dc, rect))
+        FillRegion(dc, frame.Get(), fading);
+}
+
+CRegion CreateFrameRegion(HDC dc, const RECT& rect)
+{
     const int width = std::min({ScaleToDpi(dc, kFrameWidth), static_cast<int>((rect.right - rect.left + 1) / 2),
                                 static_cast<int>((rect.bottom - rect.top + 1) / 2)});
     if (width <= 0)
-        return;
-    // The DC's own brush: no brush made and deleted for every fading step.
-    const COLORREF previous = SetDCBrushColor(dc, fading);
-    const auto frame = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    const RECT bands[] = {
-        {rect.left, rect.top, rect.right, rect.top + width},
-        {rect.left, rect.bottom - width, rect.right, rect.bottom},
-        {rect.left, rect.top + width, rect.left + width, rect.bottom - width},
-        {rect.right - width, rect.top + width, rect.right, rect.bottom - width},
-    };
-    for (const RECT& band : bands)
-        FillRect(dc, &band, frame);
-    SetDCBrushColor(dc, previous);
+        return CRegion();
+    CRegion frame(CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));
+    const CRegion inside(CreateRectRgn(rect.left + width, rect.top + width, rect.right - width, rect.bottom - width));
+    if (!frame || !inside || CombineRgn(frame.Get(), frame.Get(), inside.Get(), RGN_DIFF) == ERROR)
+        return CRegion();
+    return frame;
+}
+
+void FillRegion(HDC dc, HRGN region, ColorRef color)
+{
+    // One call for the whole frame, and the DC's own brush: the fading repaints it every tick.
+    SetDCBrushColor(dc, color);
+    FillRgn(dc, region, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color)

@@ -2,6 +2,7 @@
 // the fading gradient. The timer window and the samples of the display page draw through it.
 #pragma once
 
+#include "platform/Gdi.h"
 #include "settings/ColorFader.h"
 #include "settings/DisplaySet.h"
 
@@ -18,6 +19,10 @@ constexpr int kFrameWidth = 3;
 void PaintBackground(HDC dc, const RECT& rect, const CDisplaySet& settings, ColorRef fading);
 // Only the frame of a background that is not transparent.
 void PaintFrame(HDC dc, const RECT& rect, ColorRef fading);
+// The frame's area inside `rect` for the density of `dc`; empty when `rect` has no room for it.
+CRegion CreateFrameRegion(HDC dc, const RECT& rect);
+// `region` in `color`, through the DC's own brush, whose colour it leaves set to `color`.
+void FillRegion(HDC dc, HRGN region, ColorRef color);
 // The text at (x, y) in `color`, without a background of its own.
 void DrawText(HDC dc, int x, int y, const std::string& text, ColorRef color);
 // One vertical line per pixel column, in the fader's colour for that column.

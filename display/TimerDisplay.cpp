@@ -11,8 +11,10 @@ CTimerDisplay::CTimerDisplay(HDC windowDC)
     // Later bitmaps are made compatible with the memory context, which then has the screen's
     // colour format because this first bitmap came from the window's context.
     m_originalBitmap = SelectObject(m_surface.Get(), m_bitmap.Get());
-    if (m_bitmap)
+    if (m_bitmap) {
         m_size = SIZE{1, 1};
+        m_frame = display::CreateFrameRegion(m_surface.Get(), RECT{0, 0, 1, 1});
+    }
     m_fader.SetRange(0, kFadeRangeEnd);
     m_fader.SetColors(m_displaySet.m_crStartColor, m_displaySet.m_crEndColor);
 }
@@ -33,7 +35,8 @@ bool CTimerDisplay::RenderText(const std::string& text)
     m_lastColor = color;
     if (!textChanged && !m_displaySet.m_bTransparent) {
         // The text lies inside the frame: a new fading colour repaints the frame alone.
-        display::PaintFrame(m_surface.Get(), RECT{0, 0, m_size.cx, m_size.cy}, color);
+        if (m_frame)
+            display::FillRegion(m_surface.Get(), m_frame.Get(), color);
         return true;
     }
     if (textChanged) {
@@ -62,6 +65,7 @@ void CTimerDisplay::EnsureSurface(int width, int height)
     SelectObject(m_surface.Get(), bitmap);
     m_bitmap.Reset(bitmap);  // the replaced bitmap is no longer selected
     m_size = SIZE{width, height};
+    m_frame = display::CreateFrameRegion(m_surface.Get(), RECT{0, 0, width, height});
 }
 
 void CTimerDisplay::SetDisplaySet(const CDisplaySet& displaySet)

@@ -44,6 +44,7 @@ private:
     CBitmap m_bitmap;
     HGDIOBJ m_originalBitmap = nullptr;
     SIZE m_size{0, 0};  // of m_bitmap
+    CRegion m_frame;    // the fading frame's area on m_bitmap
     CColorFader m_fader;
     CDisplaySet m_displaySet;
     std::string m_lastText;

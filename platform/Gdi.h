@@ -6,7 +6,7 @@
 
 #include <utility>
 
-// Owns any GDI object (bitmap, brush, pen, font) and deletes it.
+// Owns any GDI object (bitmap, brush, pen, font, region) and deletes it.
 template <typename Handle>
 class CGdiObject {
 public:
@@ -39,6 +39,7 @@ using CBitmap = CGdiObject<HBITMAP>;
 using CBrush = CGdiObject<HBRUSH>;
 using CPen = CGdiObject<HPEN>;
 using CFont = CGdiObject<HFONT>;
+using CRegion = CGdiObject<HRGN>;
 
 // Selects an object into a device context for the lifetime of this value.
 class CSelection {
