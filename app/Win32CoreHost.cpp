@@ -98,8 +98,7 @@ std::unique_ptr<CDateTimeWriter> CWin32CoreHost::CreateDateTimeWriter() const
 
 CDateTime CWin32CoreHost::Now() const
 {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
+    const SYSTEMTIME now = m_clock.Now();
     return CDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
 }
 

@@ -1,6 +1,7 @@
 // The core's services on Windows: local clock, OLE locale date text, string table.
 #pragma once
 
+#include "app/LocalClock.h"
 #include "core/CoreHost.h"
 #include "platform/ResourceText.h"
 
@@ -27,4 +28,5 @@ public:
 
 private:
     LCID m_locale;
+    mutable CLocalClock m_clock;  // a cache of the zone offset: reading the clock changes no state
 };

@@ -27,7 +27,12 @@ bool CTerminModel::Save()
 
 std::vector<std::string> CTerminModel::HandleDue()
 {
-    const std::vector<CDueTermin> handled = m_termine.HandleDueAppointments(m_host.Now(), m_dayCount);
+    return HandleDue(m_host.Now());
+}
+
+std::vector<std::string> CTerminModel::HandleDue(const CDateTime& now)
+{
+    const std::vector<CDueTermin> handled = m_termine.HandleDueAppointments(now, m_dayCount);
     if (handled.empty())
         return {};
     m_composedValid = false;
@@ -46,7 +51,11 @@ std::vector<std::string> CTerminModel::HandleDue()
 
 const std::string& CTerminModel::ComposeText(int displayType)
 {
-    const CDateTime now = m_host.Now();
+    return ComposeText(m_host.Now(), displayType);
+}
+
+const std::string& CTerminModel::ComposeText(const CDateTime& now, int displayType)
+{
     if (m_composedValid && now == m_composedAt && displayType == m_composedType)
         return m_composed;
     m_composed = m_termine.ComposeText(now, displayType, m_dayCount, m_emptyText);

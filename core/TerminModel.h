@@ -31,9 +31,12 @@ public:
     // Rolls over or removes every appointment due now, all at once; returns what to announce,
     // one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
     std::vector<std::string> HandleDue();
+    // The same for `now`, so that a tick reads the clock once.
+    std::vector<std::string> HandleDue(const CDateTime& now);
     // The remaining-time text for now in `displayType`, or the no-appointment text. Valid until
     // the next call.
     const std::string& ComposeText(int displayType);
+    const std::string& ComposeText(const CDateTime& now, int displayType);
 
     // While the sheet edits a copy of the list, the due handling goes on with the live list; it
     // records what it handled, so that the copy taken back brings no handled appointment back.

@@ -1,6 +1,7 @@
 // Timer window: creation order, options in the registry, tick and paint steps, closing, commands.
 #include "timerwnd/TimerWnd.h"
 
+#include "core/CoreHost.h"
 #include "core/Profile.h"
 #include "res/resource.h"
 #include "timerwnd/TimerMenu.h"
@@ -202,17 +203,41 @@ void CTimerWnd::OnTick()
 {
     // The list is complete before a box opens; the box's own loop runs the later ticks, which
     // repaint (the window keeps counting behind it) and open the next box on top.
-    m_announcer.Add(m_model.HandleDue());
+    const CDateTime now = m_services.Host().Now();
+    m_announcer.Add(m_model.HandleDue(now));
     // The text changes once a second and the colour slowly: a tick that changes neither costs
     // no paint, unless a new frame waits for its resizing paints.
-    if (Render() || m_frameChangePending)
-        InvalidateRect(m_hWnd, nullptr, FALSE);
+    if (Render(now) || m_frameChangePending)
+        ShowSurface();
     m_announcer.ShowNext(m_hWnd);
 }
 
-bool CTimerWnd::Render()
+void CTimerWnd::ShowSurface()
 {
-    const bool changed = m_display->RenderText(m_model.ComposeText(m_image.m_displaySet.m_nDisplayType));
+    // A surface that fits the window goes straight to the screen: the round trip of an
+    // invalidation and WM_PAINT costs the process more than the drawing, several times a
+    // second. A new size or frame goes through the paint, which fits the window to it.
+    if (!m_frameChangePending && ClientFitsSurface()) {
+        const CClientDC dc(m_hWnd);
+        if (dc.Get()) {
+            m_display->Blit(dc.Get());
+            return;
+        }
+    }
+    InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+bool CTimerWnd::ClientFitsSurface() const
+{
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    const SIZE surface = m_display->GetSurfaceSize();
+    return client.right == surface.cx && client.bottom == surface.cy;
+}
+
+bool CTimerWnd::Render(const CDateTime& now)
+{
+    const bool changed = m_display->RenderText(m_model.ComposeText(now, m_image.m_displaySet.m_nDisplayType));
     if (m_trayIcon)
         m_trayIcon->SetDays(m_model.GetDayCount());
     return changed;
@@ -225,17 +250,15 @@ void CTimerWnd::OnPaint()
         return;
     // Before the first tick and after new settings, the surface is drawn here.
     if (!m_display->IsCurrent())
-        Render();
+        Render(m_services.Host().Now());
     FitToSurface();
     m_display->Blit(dc.Get());
 }
 
 void CTimerWnd::FitToSurface()
 {
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    const SIZE surface = m_display->GetSurfaceSize();
-    if (m_frameChangePending == 2 || client.right != surface.cx || client.bottom != surface.cy) {
+    if (m_frameChangePending == 2 || !ClientFitsSurface()) {
+        const SIZE surface = m_display->GetSurfaceSize();
         const SIZE extra = m_options.m_bBorder ? m_frameExtent : SIZE{0, 0};
         RECT window{};
         GetWindowRect(m_hWnd, &window);

@@ -66,7 +66,10 @@ private:
     void ShowTrayIcon();
     void OnTick();
     // Renders the tick's text and colour; true when the surface changed.
-    bool Render();
+    bool Render(const CDateTime& now);
+    // Brings a changed surface to the screen.
+    void ShowSurface();
+    bool ClientFitsSurface() const;
     void OnPaint();
     void FitToSurface();
     void OnClose();
