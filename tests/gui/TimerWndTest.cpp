@@ -148,6 +148,27 @@ TEST_F(TimerWndTest, FrameOffResizesWithinTwoPaintsToTextPlusTen)
     EXPECT_EQ(framed.cy, text.cy + 10 + frame.cy);
 }
 
+TEST_F(TimerWndTest, TickDrawsANewColourStraightToTheWindowAndANewFrameThroughAPaint)
+{
+    Open();
+    Repaint(handle);
+    const CClientDC screen(handle);
+    const auto shown = [&] { return GetPixel(screen.Get(), 1, 1); };
+    const COLORREF before = shown();
+    ValidateRect(handle, nullptr);
+    // The default scheme fades the whole background a step on every tick.
+    SendMessageA(handle, CTimerWnd::kTickMessage, 0, 0);
+    EXPECT_FALSE(GetUpdateRect(handle, nullptr, FALSE)) << "drawn without an invalidation";
+    EXPECT_NE(shown(), before);
+    EXPECT_EQ(shown(), GetPixel(window->Display()->SurfaceDC(), 1, 1));
+
+    // A frame switched off changes the window's size: that goes through the paint.
+    SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
+    ValidateRect(handle, nullptr);
+    SendMessageA(handle, CTimerWnd::kTickMessage, 0, 0);
+    EXPECT_TRUE(GetUpdateRect(handle, nullptr, FALSE));
+}
+
 TEST_F(TimerWndTest, OptionCommandsToggleWithoutSaving)
 {
     Open();
