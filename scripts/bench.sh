@@ -7,7 +7,8 @@
 # the appointment list's fill and sort times and the About dialog's opening against a plain
 # list view; and one message to a bound control against one to a plain control. One table at
 # the end gives every figure with its reference and target.
-# BENCH_ITERATIONS (default 4000) and BENCH_SECONDS (default 15) tune the two runs.
+# BENCH_ITERATIONS (default 4000) tunes the paint run; BENCH_SECONDS (default 15) and
+# BENCH_ROUNDS (default 3) the idle run, whose median round counts.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
@@ -46,7 +47,7 @@ run "10,000 appointments: list file, appointment list, messages, About dialog" \
 run "idle CPU share and private memory: Zielmark.exe against the reference window" \
     wine "$win32/tests/bench/idle_bench.exe" \
     "$(winepath -w "$win32/installed/Zielmark.exe")" \
-    "$(winepath -w "$win32/tests/bench/RefWindow.exe")" "${BENCH_SECONDS:-15}"
+    "$(winepath -w "$win32/tests/bench/RefWindow.exe")" "${BENCH_SECONDS:-15}" "${BENCH_ROUNDS:-3}"
 
 echo
 echo "== summary ($(uptime | sed 's/.*load average/load average/')) =="
