@@ -25,11 +25,6 @@ bool CTerminModel::Save()
     return m_termine.Save(m_profile);
 }
 
-std::vector<std::string> CTerminModel::HandleDue()
-{
-    return HandleDue(m_host.Now());
-}
-
 std::vector<std::string> CTerminModel::HandleDue(const CDateTime& now)
 {
     const std::vector<CDueTermin> handled = m_termine.HandleDueAppointments(now, m_dayCount);
@@ -47,11 +42,6 @@ std::vector<std::string> CTerminModel::HandleDue(const CDateTime& now)
             orv::Format("%s!\n(%s)", due.announced.m_strDescription.c_str(), when.c_str()));
     }
     return announcements;
-}
-
-const std::string& CTerminModel::ComposeText(int displayType)
-{
-    return ComposeText(m_host.Now(), displayType);
 }
 
 const std::string& CTerminModel::ComposeText(const CDateTime& now, int displayType)

@@ -15,7 +15,7 @@ class CProfile;
 
 class CTerminModel {
 public:
-    // `host` gives the clock and the texts.
+    // `host` gives the texts; the clock is the caller's.
     CTerminModel(orv::CProfile& profile, const CCoreHost& host);
 
     // Replaces the list with the stored one, sorted ascending; false when the section cannot
@@ -28,14 +28,11 @@ public:
     // Whole days left to the first appointment as last composed; -1 when nothing is shown.
     int32_t GetDayCount() const { return m_dayCount; }
 
-    // Rolls over or removes every appointment due now, all at once; returns what to announce,
-    // one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
-    std::vector<std::string> HandleDue();
-    // The same for `now`, so that a tick reads the clock once.
+    // Rolls over or removes every appointment due at `now`, all at once; returns what to
+    // announce, one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
     std::vector<std::string> HandleDue(const CDateTime& now);
-    // The remaining-time text for now in `displayType`, or the no-appointment text. Valid until
-    // the next call.
-    const std::string& ComposeText(int displayType);
+    // The remaining-time text at `now` in `displayType`, or the no-appointment text. Valid until
+    // the next call. A tick passes both the same moment, so its text and due handling agree.
     const std::string& ComposeText(const CDateTime& now, int displayType);
 
     // While the sheet edits a copy of the list, the due handling goes on with the live list; it

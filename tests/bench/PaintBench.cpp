@@ -79,7 +79,7 @@ int main(int argc, char** argv)
         return Fail("the model did not load the sample appointments");
     CTimerDisplay display(dc.Get());
     const int displayType = CDisplaySet().m_nDisplayType;
-    display.RenderText(model.ComposeText(displayType));
+    display.RenderText(model.ComposeText(host.Now(), displayType));
     if (model.GetDayCount() < 0)
         return Fail("the model shows no appointment");
     const SIZE size = display.GetSurfaceSize();
@@ -96,7 +96,7 @@ int main(int argc, char** argv)
 
     // What the window does: every tick composes and renders (drawing only what changed), and a
     // paint, which only a changed tick asks for, copies the finished surface.
-    const auto tick = [&] { display.RenderText(model.ComposeText(displayType)); };
+    const auto tick = [&] { display.RenderText(model.ComposeText(host.Now(), displayType)); };
     const auto paint = [&] { display.Blit(dc.Get()); };
     const auto reference = [&] {
         BitBlt(dc.Get(), 0, 0, size.cx, size.cy, referenceDC.Get(), 0, 0, SRCCOPY);

@@ -77,16 +77,16 @@ TEST(TerminModelDue, HandlesEveryDueOneAtOnceAndReturnsTheAnnouncements)
         CTestHost host;
         host.SetNow(c.now);
         ModelOf data(host, c.stored);
-        EXPECT_EQ(data.model.HandleDue(), c.announced) << c.now;
+        EXPECT_EQ(data.model.HandleDue(host.Now()), c.announced) << c.now;
         EXPECT_EQ(TextsOf(data.model.GetTermine()), c.after) << c.now;
         EXPECT_TRUE(data.model.GetTermine().m_bModified);
         EXPECT_EQ(data.model.GetDayCount(), -1) << "set by the due handling";
-        const std::string text = data.model.ComposeText(c.displayType);
+        const std::string text = data.model.ComposeText(host.Now(), c.displayType);
         if (!c.text.empty()) {
             EXPECT_EQ(text, c.text) << c.now;
         }
         EXPECT_EQ(data.model.GetDayCount(), c.days) << c.now;
-        EXPECT_TRUE(data.model.HandleDue().empty()) << "nothing due twice";
+        EXPECT_TRUE(data.model.HandleDue(host.Now()).empty()) << "nothing due twice";
     }
 }
 
@@ -95,12 +95,12 @@ TEST(TerminModelDue, PaintingNeverHandlesADueAppointment)
     CTestHost host;
     host.SetNow("02.01.2022 00:00:00");
     ModelOf data(host, {"01.01.2022;0;0;Vorbei"});
-    EXPECT_EQ(data.model.ComposeText(kDisplayCompact), "0T 00:00:00");
+    EXPECT_EQ(data.model.ComposeText(host.Now(), kDisplayCompact), "0T 00:00:00");
     EXPECT_EQ(data.model.GetDayCount(), 0);
     EXPECT_EQ(data.model.GetTermine().GetSize(), 1u);
     for (int type : {kDisplayCompact, kDisplayStandard, kDisplayExtended}) {
         CTerminModel empty(data.profile, host);
-        EXPECT_EQ(empty.ComposeText(type), kNoAppointment);
+        EXPECT_EQ(empty.ComposeText(host.Now(), type), kNoAppointment);
         EXPECT_EQ(empty.GetDayCount(), -1);
     }
 }
@@ -112,22 +112,22 @@ TEST(TerminModelDue, TheTextIsComposedAgainWhenTimeListOrTypeChanged)
     host.SetNow("01.12.2021 12:00:00");
     ModelOf data(host, {"01.12.2021 12:00:02;0;0;Bald", "24.12.2021;0;0;Fest"});
     CTerminModel& model = data.model;
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:02");
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:02") << "same second";
-    EXPECT_EQ(model.ComposeText(kDisplayStandard), "0T 00:00:02 bis Bald") << "other type";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "0T 00:00:02");
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "0T 00:00:02") << "same second";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayStandard), "0T 00:00:02 bis Bald") << "other type";
     host.SetNow("01.12.2021 12:00:01");
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:01") << "next second";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "0T 00:00:01") << "next second";
     host.SetNow("01.12.2021 12:00:02");
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 00:00:00");
-    EXPECT_EQ(model.HandleDue().size(), 1u);
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "22T 11:59:58") << "handled within the second";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "0T 00:00:00");
+    EXPECT_EQ(model.HandleDue(host.Now()).size(), 1u);
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "22T 11:59:58") << "handled within the second";
     EXPECT_EQ(model.GetDayCount(), 22);
     model.TakeEdited(ListOf({"01.12.2021 13:00:02;0;0;Neu"}));
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), "0T 01:00:00") << "edited within the second";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), "0T 01:00:00") << "edited within the second";
     EXPECT_EQ(model.GetDayCount(), 0);
     data.profile.sections.clear();  // an empty store
     ASSERT_TRUE(model.Load());
-    EXPECT_EQ(model.ComposeText(kDisplayCompact), kNoAppointment) << "loaded within the second";
+    EXPECT_EQ(model.ComposeText(host.Now(), kDisplayCompact), kNoAppointment) << "loaded within the second";
     EXPECT_EQ(model.GetDayCount(), -1);
 }
 
@@ -141,7 +141,7 @@ TEST(TerminModelDue, TwoThousandDueAtOnceEachAnnouncedOnce)
     CMemoryProfile profile;
     CTerminModel model(profile, host);
     model.TakeEdited(list);
-    std::vector<std::string> shown = model.HandleDue();
+    std::vector<std::string> shown = model.HandleDue(host.Now());
     EXPECT_TRUE(model.GetTermine().IsEmpty());
     ASSERT_EQ(shown.size(), 2000u);
     std::sort(shown.begin(), shown.end());
@@ -162,14 +162,14 @@ TEST(TerminModelStore, LoadsSortedAndSavesOnlyWhenChanged)
     EXPECT_EQ(TextsOf(model.GetTermine()), (Texts{"01.01.2030;0;0;A", "03.01.2030;0;0;C"}));
 
     // Nothing due and nothing edited: the store is not touched.
-    EXPECT_TRUE(model.HandleDue().empty());
+    EXPECT_TRUE(model.HandleDue(host.Now()).empty());
     const int writes = profile.writes;
     ASSERT_TRUE(model.Save());
     EXPECT_EQ(profile.writes, writes);
 
     // Handled: written once, then clean again.
     host.SetNow("02.01.2030 00:00:00");
-    EXPECT_EQ(model.HandleDue().size(), 1u);
+    EXPECT_EQ(model.HandleDue(host.Now()).size(), 1u);
     ASSERT_TRUE(model.Save());
     EXPECT_GT(profile.writes, writes);
     EXPECT_EQ(profile.sections["Termine"].size(), 1u);
@@ -179,7 +179,7 @@ TEST(TerminModelStore, LoadsSortedAndSavesOnlyWhenChanged)
 
     // A store that cannot be opened leaves the list and keeps it unsaved.
     host.SetNow("04.01.2030 00:00:00");
-    EXPECT_EQ(model.HandleDue().size(), 1u);
+    EXPECT_EQ(model.HandleDue(host.Now()).size(), 1u);
     profile.failOpen = true;
     EXPECT_FALSE(model.Load());
     EXPECT_FALSE(model.Save());
@@ -198,7 +198,7 @@ TEST(TerminModelEdit, TheSheetsCopyComesBackWithWhatWasHandledMeanwhile)
     edited[2].m_strDescription = "Geaendert";      // edited while it became due
     edited.Add(ListOf({"01.01.2022;0;0;Neu"})[0]);
     host.SetNow("01.12.2021 13:00:00");
-    EXPECT_EQ(data.model.HandleDue().size(), 3u);
+    EXPECT_EQ(data.model.HandleDue(host.Now()).size(), 3u);
     data.model.TakeEdited(edited);
     data.model.StopRecordingHandled();
     // The handled ones are not brought back; the edit stands, the new one is taken.
@@ -210,7 +210,7 @@ TEST(TerminModelEdit, TheSheetsCopyComesBackWithWhatWasHandledMeanwhile)
     // Once the sheet is closed nothing is recorded: a later copy is taken as it is.
     host.SetNow("01.12.2022 12:00:00");
     CTerminList later = data.model.GetTermine();
-    EXPECT_EQ(data.model.HandleDue().size(), 4u);
+    EXPECT_EQ(data.model.HandleDue(host.Now()).size(), 4u);
     data.model.TakeEdited(later);
     EXPECT_EQ(data.model.GetTermine().GetSize(), later.GetSize());
 }
