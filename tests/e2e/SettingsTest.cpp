@@ -19,11 +19,17 @@ constexpr int kApplyNow = 12321;
 // Ctrl+E on the timer window, as the accelerator is meant; the sheet, or null.
 HWND OpenSheet(ProgramRun& run, HWND timer)
 {
-    SetForegroundWindow(timer);
-    if (!WaitUntil([&] { return GetForegroundWindow() == timer; }, 3000))
-        return nullptr;
-    PressChord(VK_CONTROL, 'E');
-    HWND sheet = run.WaitForWindowOf("#32770", timer, 5000);
+    // On a busy machine the activation can move on under Wine before the keys arrive, and the
+    // chord is lost; a person presses again. A second press with the sheet open only brings it
+    // to the front, so no try can open two sheets.
+    HWND sheet = nullptr;
+    for (int attempt = 0; attempt < 3 && !sheet; ++attempt) {
+        SetForegroundWindow(timer);
+        if (!WaitUntil([&] { return GetForegroundWindow() == timer; }, 3000))
+            continue;
+        PressChord(VK_CONTROL, 'E');
+        sheet = run.WaitForWindowOf("#32770", timer, 5000);
+    }
     if (sheet)
         WaitUntil([&] { return IsWindowVisible(sheet) && GetForegroundWindow() == sheet; }, 3000);
     return sheet;
