@@ -3,6 +3,7 @@
 
 #include "core/HelpText.h"
 #include "core/StringUtil.h"
+#include "platform/LateDlls.h"
 
 namespace orv::Windows {
 
@@ -10,11 +11,11 @@ bool CVersionInfo::Open(const std::string& file, size_t translationIndex)
 {
     Close();
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    const DWORD size = late::GetFileVersionInfoSizeA(file.c_str(), &handle);
     if (size == 0)
         return false;
     m_block.assign(size, 0);
-    if (!GetFileVersionInfoA(file.c_str(), 0, size, m_block.data())) {
+    if (!late::GetFileVersionInfoA(file.c_str(), 0, size, m_block.data())) {
         Close();
         return false;
     }
@@ -26,7 +27,7 @@ bool CVersionInfo::Open(const std::string& file, size_t translationIndex)
     };
     Translation* translations = nullptr;
     UINT length = 0;
-    if (VerQueryValueA(m_block.data(), "\\VarFileInfo\\Translation",
+    if (late::VerQueryValueA(m_block.data(), "\\VarFileInfo\\Translation",
                        reinterpret_cast<void**>(&translations), &length) &&
         translations) {
         const size_t count = length / sizeof(Translation);
@@ -56,7 +57,7 @@ std::string CVersionInfo::GetString(const std::string& name) const
     UINT length = 0;
     // VerQueryValueA wants a writable block pointer, but does not change the block.
     void* block = const_cast<BYTE*>(m_block.data());
-    if (!VerQueryValueA(block, (m_prefix + name).c_str(), reinterpret_cast<void**>(&value), &length) ||
+    if (!late::VerQueryValueA(block, (m_prefix + name).c_str(), reinterpret_cast<void**>(&value), &length) ||
         !value)
         return {};
     std::string text(value, length);
@@ -72,7 +73,7 @@ bool CVersionInfo::GetFileVersion(uint16_t& major, uint16_t& minor, uint16_t& re
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     void* block = const_cast<BYTE*>(m_block.data());
-    if (!VerQueryValueA(block, "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+    if (!late::VerQueryValueA(block, "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
         length < sizeof(VS_FIXEDFILEINFO))
         return false;
     major = HIWORD(fixed->dwFileVersionMS);

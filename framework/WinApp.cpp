@@ -7,6 +7,7 @@
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
 #include "platform/ModalLoop.h"
+#include "platform/LateDlls.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -198,11 +199,11 @@ void WinApp::DisplayBrowserHelp(const char* topic)
 {
     const HelpPage page = HelpPageFor(m_paths.helpFolder, topic ? topic : "");
     char program[MAX_PATH + 1] = "";
-    const auto found = reinterpret_cast<INT_PTR>(FindExecutableA(page.file.c_str(), nullptr, program));
+    const auto found = reinterpret_cast<INT_PTR>(orv::late::FindExecutableA(page.file.c_str(), nullptr, program));
     INT_PTR started = 0;
     if (found > 32)
         started = reinterpret_cast<INT_PTR>(
-            ShellExecuteA(nullptr, nullptr, program, page.address.c_str(), nullptr, SW_SHOWNORMAL));
+            orv::late::ShellExecuteA(nullptr, nullptr, program, page.address.c_str(), nullptr, SW_SHOWNORMAL));
     if (found <= 32 || started <= 32)
         ShowStop(GetOwnerHandle(), IDS_HELP_PAGE_FAILED, page.file);
 }

@@ -1,8 +1,7 @@
 // Registration of the common control classes a dialog template may name.
 #pragma once
 
-#include <windows.h>
-#include <commctrl.h>
+#include "platform/LateDlls.h"
 
 // List views, date pickers, trackbars and property sheets need their classes registered before
 // the first dialog that holds one is created. Called before every dialog and sheet rather than
@@ -12,5 +11,5 @@ inline void RegisterCommonControls()
 {
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                               ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
+    orv::late::InitCommonControlsEx(&controls);
 }

@@ -1,6 +1,7 @@
 // File and colour dialogs of comdlg32.
 #include "platform/CommonDialogs.h"
 
+#include "platform/LateDlls.h"
 #include <vector>
 
 CFileDialog::CFileDialog(bool open, std::string defaultExtension, std::string fileName, DWORD flags,
@@ -38,9 +39,9 @@ INT_PTR CFileDialog::DoModal()
     dialog.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
 
     m_running = true;
-    const BOOL chosen = m_open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    const BOOL chosen = m_open ? orv::late::GetOpenFileNameA(&dialog) : orv::late::GetSaveFileNameA(&dialog);
     m_running = false;
-    m_error = chosen ? 0 : CommDlgExtendedError();
+    m_error = chosen ? 0 : orv::late::CommDlgExtendedError();
     if (!chosen)
         return IDCANCEL;
     m_path = file.data();
@@ -74,7 +75,7 @@ INT_PTR CColorDialog::DoModal()
     dialog.lpfnHook = Hook;
 
     m_running = true;
-    const BOOL chosen = ChooseColorA(&dialog);
+    const BOOL chosen = orv::late::ChooseColorA(&dialog);
     m_running = false;
     m_hWnd = nullptr;
     if (!chosen)

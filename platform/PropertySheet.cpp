@@ -2,6 +2,7 @@
 #include "platform/PropertySheet.h"
 
 #include "platform/CommonControls.h"
+#include "platform/LateDlls.h"
 
 CPropertyPage::CPropertyPage(UINT templateId, DWORD flags) : CDialog(templateId), m_flags(flags)
 {
@@ -21,7 +22,7 @@ HPROPSHEETPAGE CPropertyPage::CreatePage()
     }
     page.pfnDlgProc = PageDialogProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
-    const HPROPSHEETPAGE handle = CreatePropertySheetPageA(&page);
+    const HPROPSHEETPAGE handle = orv::late::CreatePropertySheetPageA(&page);
     if (GetMemoryTemplate())
         GlobalUnlock(GetMemoryTemplate());  // fixed memory: the pointer stays valid
     return handle;
@@ -122,7 +123,7 @@ INT_PTR CPropertySheet::DoModal()
         const HPROPSHEETPAGE handle = page->CreatePage();
         if (!handle) {
             for (HPROPSHEETPAGE made : handles)
-                DestroyPropertySheetPage(made);
+                orv::late::DestroyPropertySheetPage(made);
             return -1;
         }
         handles.push_back(handle);
@@ -141,7 +142,7 @@ INT_PTR CPropertySheet::DoModal()
     header.phpage = handles.data();
     header.pfnCallback = SheetCallback;
     m_result = IDCANCEL;
-    const auto sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
+    const auto sheet = reinterpret_cast<HWND>(orv::late::PropertySheetA(&header));
     if (!sheet || sheet == reinterpret_cast<HWND>(-1) || !Attach(sheet)) {
         if (sheet && sheet != reinterpret_cast<HWND>(-1))
             ::DestroyWindow(sheet);

@@ -1,6 +1,7 @@
 // Notification-area icon: add, tooltip, remove, through the shell's first record form.
 #include "platform/TrayIcon.h"
 
+#include "platform/LateDlls.h"
 #include <cstddef>
 #include <cstring>
 
@@ -81,7 +82,7 @@ void CTrayIcon::CopyTip(const char* tip)
 
 BOOL CTrayIcon::NotifyShell(DWORD message, NOTIFYICONDATAA* data)
 {
-    return Shell_NotifyIconA(message, data);
+    return late::Shell_NotifyIconA(message, data);
 }
 
 }  // namespace orv

@@ -43,8 +43,8 @@ class ExeCheckTest(unittest.TestCase):
         self.assertEqual(self.problems(), [])
         dlls = [dll.lower() for dll in self.image.imported_dlls()]
         self.assertIn("kernel32.dll", dlls)
-        # The dialogs' DLL is loaded at its first call: its name is in the image, but not among
-        # the start-up imports (GNU ld leaves the delay import directory empty).
+        # The dialogs' DLL is loaded by name at its first call: the name is in the image, but not
+        # among the start-up imports.
         self.assertNotIn("comctl32.dll", [dll.lower() for dll in self.image.startup_dlls()])
         self.assertIn(b"comctl32.dll", bytes(self.data))
 
