@@ -17,6 +17,7 @@ bash "$root/scripts/setup.sh"
 export ZIELMARK_BUILD="$build"
 source "$root/scripts/wine-env.sh"
 win32="$build/$ZM_WINE_ARCH"
+echo "bench: measuring $ZM_WINE_BUILD_NOTE"
 bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH" -DZIELMARK_BENCH=ON
 source "$root/scripts/xvfb.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
@@ -50,7 +51,7 @@ run "idle CPU share and private memory: Zielmark.exe against the reference windo
     "$(winepath -w "$win32/tests/bench/RefWindow.exe")" "${BENCH_SECONDS:-15}" "${BENCH_ROUNDS:-3}"
 
 echo
-echo "== summary ($(uptime | sed 's/.*load average/load average/')) =="
+echo "== summary for $ZM_WINE_BUILD_NOTE ($(uptime | sed 's/.*load average/load average/')) =="
 tr -d '\r' <"$rows" | awk -F '\t' '
     BEGIN { printf "%-44s %12s %12s %24s %14s  %s\n", "figure", "Zielmark", "reference", "comparison", "target", "" }
     $1 == "@table" { printf "%-44s %12s %12s %24s %14s  %s\n", $2, $3, $4, $5, $6, $7 }'

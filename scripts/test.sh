@@ -46,7 +46,7 @@ echo "== Windows build ($ZM_WINE_ARCH) =="
 # The benchmarks are no tests: `make bench` builds them.
 bash "$root/scripts/build-win32.sh" "$ZM_WINE_ARCH" -DZIELMARK_BENCH=OFF
 
-echo "== Windows tests under Wine ($ZM_WINE_ARCH) =="
+echo "== Windows tests under Wine: $ZM_WINE_BUILD_NOTE =="
 source "$root/scripts/xvfb.sh"
 start_xvfb
 trap 'cleanup; wineserver -k >/dev/null 2>&1 || true; stop_xvfb' EXIT
@@ -71,4 +71,5 @@ if [ -n "$win32_pid" ]; then
     grep -E "warning|Linking CXX executable" "$win32_log" || true
     ctest --test-dir "$build/win32" --output-on-failure -R '^exe_check' || status=$?
 fi
+echo "test: the Wine tests ran on $ZM_WINE_BUILD_NOTE"
 exit "$status"

@@ -11,6 +11,13 @@ if [ -z "${ZM_WINE_ARCH:-}" ]; then
     fi
 fi
 export ZM_WINE_ARCH
+# Which build a run tests or measures, for its log.
+if [ "$ZM_WINE_ARCH" = win32 ]; then
+    ZM_WINE_BUILD_NOTE="build/win32, the shipped 32-bit build, under Wine's 32-bit loader"
+else
+    ZM_WINE_BUILD_NOTE="build/win64, the 64-bit build of the same sources (this machine cannot execute 32-bit code)"
+fi
+export ZM_WINE_BUILD_NOTE
 if [ "$ZM_WINE_ARCH" = win64 ]; then
     export WINEPREFIX="${WINEPREFIX:-$ZIELMARK_BUILD/wineprefix64}"
     export WINEARCH=win64

@@ -8,6 +8,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w
 fi
+if [ ! -f "$WINEPREFIX/.zielmark-nocrashdialog" ]; then
+    # No crash dialog: a crash prints its backtrace to the log and the process ends, where the
+    # dialog would wait for a click that no test run gives.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.zielmark-nocrashdialog"
+fi
 if [ "${ZIELMARK_VIRTUAL_DESKTOP:-1}" = 1 ] && [ ! -f "$WINEPREFIX/.zielmark-desktop" ]; then
     # A Wine virtual desktop: windows are not managed by X, so there is no window-manager wait
     # on every hide and focus works without a window manager on Xvfb.

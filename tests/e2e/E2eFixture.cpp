@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace e2e {
 
@@ -32,7 +33,12 @@ HWND ZielmarkTest::Start(const RunOptions& options)
     m_run = std::make_unique<ProgramRun>(InstalledExe(), options);
     HWND timer = m_run->WaitForTimerWindow();
     if (!timer) {
-        ADD_FAILURE() << "no timer window; the program " << (m_run->IsRunning() ? "runs" : "ended");
+        // Ended at once: a program that hangs before its window would hold up every later test.
+        const bool running = m_run->IsRunning();
+        m_run->Kill();
+        ADD_FAILURE() << "no timer window in time; the program "
+                      << (running ? "still ran and was ended"
+                                  : "ended with exit code " + std::to_string(m_run->ExitCode()));
         return nullptr;
     }
     // The window shows before its first paint gives it the size of its text, and the program
