@@ -1,5 +1,5 @@
 # Zielmark: every command installs what is missing, configures and builds first.
-.PHONY: test run fuzz bench dist clean setup
+.PHONY: test run fuzz bench dist clean clean-chroot setup
 
 test:
 	bash scripts/test.sh
@@ -21,3 +21,7 @@ setup:
 
 clean:
 	rm -rf build
+
+# The second Wine's chroot (.cache/wine-trixie): unmounted first, so nothing outside it goes along.
+clean-chroot:
+	bash scripts/wine-chroot.sh remove .cache/wine-trixie

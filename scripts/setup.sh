@@ -15,7 +15,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed";
 packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine64
           wine wine32:i386 xvfb xauth cmake make googletest xdotool imagemagick
-          clang libclang-rt-14-dev zip x11-utils locales python3)
+          clang libclang-rt-14-dev zip x11-utils locales python3 debootstrap)
 for p in "${packages[@]}"; do have "$p" || need+=("$p"); done
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
