@@ -7,7 +7,6 @@ set -euo pipefail
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-APT_GET="${ZM_APT_GET:-apt-get}"
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
@@ -26,7 +25,7 @@ fi
 update_lists() {
     local try
     for try in 1 2 3; do
-        if $SUDO "$APT_GET" update -qq; then return 0; fi
+        if $SUDO apt-get update -qq; then return 0; fi
         echo "setup: apt-get update failed (try $try of 3)" >&2
         [ "$try" -lt 3 ] && sleep $((try * 5))
     done
@@ -36,7 +35,7 @@ update_lists() {
 install() {
     # APT::Default-Release: a security update that one architecture's list lacks would otherwise
     # leave the pair at different versions, which multi-arch refuses.
-    $SUDO "$APT_GET" install -y -qq --no-install-recommends \
+    $SUDO apt-get install -y -qq --no-install-recommends \
         -o APT::Default-Release="$codename" "$@" >/dev/null
 }
 

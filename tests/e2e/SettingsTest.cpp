@@ -116,8 +116,7 @@ TEST_F(ZielmarkTest, NewAppointmentShowsAfterApplyStaysAfterCancelAndIsStoredAft
     WaitUntil([&] { return GetForegroundWindow() == termin; }, 3000);
     for (int i = 0; i < 4; ++i)  // date, time, yearly, preposition, then the description
         PressKey(VK_TAB);
-    TypeText("Zahnarzt");
-    ASSERT_TRUE(WaitUntil([&] { return ControlText(termin, 1011) == "Zahnarzt"; }, 3000));
+    ASSERT_TRUE(TypeInto(termin, 1011, "Zahnarzt"));
     PressKey(VK_RETURN);
     ASSERT_TRUE(Closed(termin));
     const std::vector<std::string> rows = ListRows(GetDlgItem(CurrentPage(sheet), 1004), 3);
@@ -300,8 +299,7 @@ bool AddAppointment(ProgramRun& run, HWND sheet, const std::string& description)
     }
     for (int i = 0; i < 4; ++i)
         PressKey(VK_TAB);
-    TypeText(description);
-    if (!WaitUntil([&] { return ControlText(termin, 1011) == description; }, 3000)) {
+    if (!TypeInto(termin, 1011, description)) {
         ADD_FAILURE() << "typed '" << ControlText(termin, 1011) << "' for '" << description << "'";
         return false;
     }

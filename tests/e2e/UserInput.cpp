@@ -198,4 +198,16 @@ void TypeText(const std::string& text)
     }
 }
 
+bool TypeInto(HWND dialog, int id, const std::string& text)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0)
+            SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+        TypeText(text);
+        if (WaitUntil([&] { return ControlText(dialog, id) == text; }, 3000))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace e2e

@@ -41,6 +41,10 @@ void PressKey(WORD virtualKey, bool alt = false);
 void PressChord(WORD modifier, WORD virtualKey);
 // Types the text key by key, with Shift where a character needs it.
 void TypeText(const std::string& text);
+// Types the text into the focused edit `id` of `dialog` and waits until the edit holds it. A busy
+// machine can lose the Shift of an injected chord (seen under Wine 10: "a12" for "A12"), so a
+// wrong text is selected and typed again, up to three times. False when it never came out right.
+bool TypeInto(HWND dialog, int id, const std::string& text);
 
 POINT CenterOf(const RECT& rect);
 
