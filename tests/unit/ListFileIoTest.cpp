@@ -240,3 +240,15 @@ TEST_F(ListFileIoTest, InAMonthFirstDottedLocaleAnExportedFileReadsBackTheSameMo
     ASSERT_EQ(fromGerman.GetSize(), 1u);
     EXPECT_EQ(fromGerman[0].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:00:00");
 }
+
+TEST_F(ListFileIoTest, AFileOfAnOlderToolEndingInCtrlZReadsWithoutAWarning)
+{
+    const std::string blank(CListFileReader::kMaxLineBytes + 1, ' ');
+    const std::string path = Write("alt.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n" + blank + "\r\n\x1A");
+    CTerminList read;
+    bool invalid = true;
+    ASSERT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    EXPECT_FALSE(invalid);
+    ASSERT_EQ(read.GetSize(), 1u);
+    EXPECT_EQ(read[0].FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
+}
