@@ -112,12 +112,35 @@ std::string CWin32CoreHost::FormatDateTime(const CDateTime& value) const
 
 bool CWin32CoreHost::ParseDateTime(const std::string& text, CDateTime& value) const
 {
-    // The German numeric form reads the same in every locale, so stored data stays portable.
-    if (ParseGermanDateTime(text, value))
+    // The German numeric form reads the same in every locale, so stored data stays portable;
+    // but where the user's own dates would be misread by it ("03.04.2021" written month first),
+    // what the program wrote itself comes first.
+    const bool germanFirst = !ShortDateMisreadAsGerman(ShortDatePicture());
+    if (germanFirst && ParseGermanDateTime(text, value))
         return true;
+    if (ParseLocaleDateTime(text, value))
+        return true;
+    return !germanFirst && ParseGermanDateTime(text, value);
+}
+
+std::string CWin32CoreHost::ShortDatePicture() const
+{
+    // Read at each use: the user may change it while the program runs, and the next date
+    // written follows the change at once. Only its ASCII letters and dots matter here.
+    wchar_t buffer[128] = L"";
+    if (!GetLocaleInfoW(m_locale, LOCALE_SSHORTDATE, buffer, ARRAYSIZE(buffer)))
+        return {};
+    std::string picture;
+    for (const wchar_t* c = buffer; *c; ++c)
+        picture += *c < 0x80 ? static_cast<char>(*c) : ' ';
+    return picture;
+}
+
+bool CWin32CoreHost::ParseLocaleDateTime(const std::string& text, CDateTime& value) const
+{
     DATE date = 0;
     std::wstring wide = Widen(text);
-    if (FAILED(VarDateFromStr(&wide[0], m_locale, 0, &date)))
+    if (wide.empty() || FAILED(VarDateFromStr(&wide[0], m_locale, 0, &date)))
         return false;
     // Keep whole seconds only, as everything else does.
     CDateTime::Parts parts;

@@ -27,6 +27,10 @@ public:
     CDateTimePattern LocalePattern() const;
 
 private:
+    // The locale's short-date picture, ASCII with anything else as a blank.
+    std::string ShortDatePicture() const;
+    bool ParseLocaleDateTime(const std::string& text, CDateTime& value) const;
+
     LCID m_locale;
     mutable CLocalClock m_clock;  // a cache of the zone offset: reading the clock changes no state
 };

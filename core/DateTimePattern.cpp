@@ -174,3 +174,31 @@ char* CDateTimePattern::Write(const Elements& elements, const CDateTime::Parts& 
     }
     return out;
 }
+
+bool ShortDateMisreadAsGerman(const std::string& shortDate)
+{
+    bool monthSeen = false;
+    bool dotSinceMonth = false;
+    for (size_t pos = 0; pos < shortDate.size();) {
+        const char c = shortDate[pos];
+        if (c == '\'') {
+            const size_t close = shortDate.find('\'', pos + 1);
+            pos = close == std::string::npos ? shortDate.size() : close + 1;
+            continue;
+        }
+        size_t count = 1;
+        while (pos + count < shortDate.size() && shortDate[pos + count] == c)
+            ++count;
+        pos += count;
+        const bool number = count <= 2;
+        if (c == 'M' && number && !monthSeen) {
+            monthSeen = true;
+            dotSinceMonth = false;
+        } else if (c == 'd' && number) {
+            return monthSeen && dotSinceMonth;
+        } else if (c == '.') {
+            dotSinceMonth = true;
+        }
+    }
+    return false;
+}

@@ -45,3 +45,8 @@ private:
     std::string m_pm;
     bool m_usable = false;
 };
+
+// Whether the German numeric form (day.month.year) would misread what a short-date picture
+// writes: the picture puts a numeric month before the day with a dot between them, as
+// "MM.dd.yyyy" does. Quoted text and names of days and months are not numbers.
+bool ShortDateMisreadAsGerman(const std::string& shortDate);

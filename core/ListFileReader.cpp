@@ -7,6 +7,8 @@
 namespace {
 
 constexpr size_t kChunkBytes = 64 * 1024;
+// Ctrl+Z: older tools end a text file with it, and text-mode reading stops there.
+constexpr char kEndOfText = '\x1A';
 // The most records room is made for in advance; a longer file grows the list as it goes.
 constexpr size_t kMaxReservedRecords = 64 * 1024;
 
@@ -251,22 +253,30 @@ bool CListFileReader::FindEncoding()
     if (m_failed)
         return false;
     const unsigned char prefix[3] = {first, second, third};
-    for (size_t i = 0; i < consumed; ++i)
-        check.Feed(prefix[i]);
+    bool ended = false;  // what follows a Ctrl+Z is not text
+    for (size_t i = 0; i < consumed && !ended; ++i) {
+        ended = prefix[i] == static_cast<unsigned char>(kEndOfText);
+        if (!ended)
+            check.Feed(prefix[i]);
+    }
     // Through to the end even once the bytes cannot be UTF-8: the lines are counted on the way.
-    while (m_position < m_filled || Fill()) {
+    while (!ended && (m_position < m_filled || Fill())) {
         if (check.IsBad()) {
             m_position = m_filled;
             continue;
         }
         // Between sequences, a run of ASCII tells the validator nothing.
         if (check.IsComplete()) {
-            while (m_position < m_filled && static_cast<unsigned char>(m_buffer[m_position]) < 0x80)
+            while (m_position < m_filled && static_cast<unsigned char>(m_buffer[m_position]) < 0x80 &&
+                   m_buffer[m_position] != kEndOfText)
                 ++m_position;
             if (m_position == m_filled)
                 continue;
         }
-        check.Feed(static_cast<unsigned char>(m_buffer[m_position++]));
+        if (m_buffer[m_position] == kEndOfText)
+            ended = true;
+        else
+            check.Feed(static_cast<unsigned char>(m_buffer[m_position++]));
     }
     if (m_failed)
         return false;
@@ -298,16 +308,25 @@ CListFileReader::Line CListFileReader::ReadByteLine(std::string& text)
     // A run of the buffer up to the line's end at a time, not byte by byte.
     while (m_position < m_filled || Fill()) {
         any = true;
-        const char* const start = m_buffer.data() + m_position;
+        const char* start = m_buffer.data() + m_position;
         const char* const end = m_buffer.data() + m_filled;
-        const char* const stop = std::find_if(start, end, [](char c) { return c == '\n' || c == '\r'; });
+        const char* const stop =
+            std::find_if(start, end, [](char c) { return c == '\n' || c == '\r' || c == kEndOfText; });
+        m_position += static_cast<size_t>(stop - start);
+        // Blanks around the line do not count towards its length: they are trimmed anyway.
+        if (text.empty())
+            start = std::find_if_not(start, stop, IsListSpace);
         const auto length = static_cast<size_t>(stop - start);
         const size_t room = kMaxLineBytes - std::min(text.size(), kMaxLineBytes);
         text.append(start, std::min(length, room));
-        overlong = overlong || length > room;
-        m_position += length;
+        overlong = overlong || std::any_of(start + std::min(length, room), stop, [](char c) { return !IsListSpace(c); });
         if (stop != end) {
-            ++m_position;  // the CR or LF that ends the line
+            if (*stop == kEndOfText) {
+                m_position = m_filled;
+                m_atEnd = true;
+            } else {
+                ++m_position;  // the CR or LF that ends the line
+            }
             break;
         }
     }
@@ -346,10 +365,13 @@ CListFileReader::Line CListFileReader::ReadUtf16Line(std::string& text)
         const auto unit = static_cast<char16_t>(littleEndian ? first | (second << 8) : (first << 8) | second);
         if (unit == u'\n' || unit == u'\r')
             break;
+        const bool blank = unit < 0x80 && IsListSpace(static_cast<char>(unit));
+        if (blank && wide.empty())
+            continue;  // blanks before the text count towards no limit
         if (wide.size() * 2 < kMaxLineBytes)
             wide.push_back(unit);
         else
-            overlong = true;
+            overlong = overlong || !blank;
     }
     if (m_failed)
         return Line::Error;

@@ -53,7 +53,8 @@ enum class ListFileEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
 class CListFileReader {
 public:
-    // Longer lines are invalid; they are skipped without being kept.
+    // Lines longer than this without the blanks around them are invalid; they are skipped
+    // without being kept.
     static constexpr size_t kMaxLineBytes = 64 * 1024;
 
     enum class Line { Text, Invalid, End, Error };
@@ -69,7 +70,8 @@ public:
     size_t LinesSeen() const { return m_lineBreaks + 1; }
 
     // The next line that is not blank: trimmed, in the ANSI code page. Invalid: a NUL, more than
-    // kMaxLineBytes, a broken UTF-8 or UTF-16 sequence, or a character without ANSI form.
+    // kMaxLineBytes, a broken UTF-8 or UTF-16 sequence, or a character without ANSI form. A
+    // Ctrl+Z ends an ANSI or UTF-8 file, as reading in text mode does.
     Line Next(std::string& text);
 
 private:

@@ -8,6 +8,7 @@
 #include "framework/RegistryProfile.h"
 #include "platform/ModalLoop.h"
 #include "platform/LateDlls.h"
+#include "platform/MonitorArea.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
 
@@ -229,17 +230,12 @@ void PlaceAtCursor(HWND window)
 {
     RECT rect{};
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    const SIZE size{rect.right - rect.left, rect.bottom - rect.top};
     POINT cursor{};
     GetCursorPos(&cursor);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (cursor.x + width > screenWidth)
-        cursor.x = screenWidth - width;
-    if (cursor.y + height > screenHeight)
-        cursor.y = screenHeight - height;
-    SetWindowPos(window, HWND_TOPMOST, cursor.x, cursor.y, width, height, 0);
+    // The monitor the user is looking at, not the primary one, and clear of its taskbar.
+    const POINT topLeft = orv::KeepInArea(cursor, size, orv::WorkAreaAt(cursor));
+    SetWindowPos(window, HWND_TOPMOST, topLeft.x, topLeft.y, size.cx, size.cy, 0);
 }
 
 }  // namespace orv::Windows

@@ -112,7 +112,8 @@ private:
     std::shared_ptr<int> m_pLifeToken = std::make_shared<int>(0);  // expires with the object
 };
 
-// Moves a window so that its upper left corner is at the mouse cursor, on the screen, topmost.
+// Moves a window so that its upper left corner is at the mouse cursor, wholly on the work area
+// of the monitor under the cursor, topmost.
 void PlaceAtCursor(HWND window);
 
 }  // namespace orv::Windows

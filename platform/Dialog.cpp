@@ -2,6 +2,7 @@
 #include "platform/Dialog.h"
 
 #include "platform/CommonControls.h"
+#include "platform/MonitorArea.h"
 
 HGLOBAL AllocDialogTemplate(DWORD style, short width, short height)
 {
@@ -104,24 +105,14 @@ void CDialog::CenterWindow(HWND alternateOwner)
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
     // Centre on the owner, but never beyond the work area of the owner's monitor.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT work = monitor.rcWork;
+    const RECT work = orv::WorkAreaOf(owner ? owner : m_hWnd);
     RECT area = work;
     if (owner && IsWindowVisible(owner) && !IsIconic(owner))
         GetWindowRect(owner, &area);
-    int x = area.left + (area.right - area.left - width) / 2;
-    int y = area.top + (area.bottom - area.top - height) / 2;
-    if (x + width > work.right)
-        x = work.right - width;
-    if (y + height > work.bottom)
-        y = work.bottom - height;
-    if (x < work.left)
-        x = work.left;
-    if (y < work.top)
-        y = work.top;
-    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT centred{area.left + (area.right - area.left - width) / 2,
+                        area.top + (area.bottom - area.top - height) / 2};
+    const POINT topLeft = orv::KeepInArea(centred, SIZE{width, height}, work);
+    SetWindowPos(m_hWnd, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CDialog::UpdateData(bool save)

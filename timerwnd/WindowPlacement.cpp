@@ -1,6 +1,8 @@
 // Timer window placement: the stored block is the system's placement record, byte for byte.
 #include "timerwnd/WindowPlacement.h"
 
+#include "platform/MonitorArea.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,16 +24,11 @@ RECT OnAMonitor(RECT rect)
 {
     if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL))
         return rect;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
-        return rect;
-    const RECT& work = monitor.rcWork;
-    const LONG width = std::min(rect.right - rect.left, work.right - work.left);
-    const LONG height = std::min(rect.bottom - rect.top, work.bottom - work.top);
-    const LONG left = std::clamp(rect.left, work.left, work.right - width);
-    const LONG top = std::clamp(rect.top, work.top, work.bottom - height);
-    return RECT{left, top, left + width, top + height};
+    const RECT work = orv::WorkAreaNearest(rect);
+    // Cut to the work area first, so that all of it can be seen.
+    rect.right = rect.left + std::min(rect.right - rect.left, work.right - work.left);
+    rect.bottom = rect.top + std::min(rect.bottom - rect.top, work.bottom - work.top);
+    return orv::KeepInArea(rect, work);
 }
 
 void Apply(HWND window, const CWindowPlacement& stored, SIZE paintable)

@@ -179,32 +179,57 @@ TEST_F(MessageDialogTest, ErrorInsideAModalDialogIsOwnedByItAndOwnersAreRestored
     EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 }
 
-TEST(PlaceAtCursor, KeepsTheWindowOnTheScreenAndMakesItTopmost)
+TEST(PlaceAtCursor, KeepsTheWindowOnTheWorkAreaUnderTheCursorAndMakesItTopmost)
 {
-    CPlainWindow window;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    SetWindowPos(window.Handle(), nullptr, 0, 0, 400, 100, SWP_NOZORDER);
-    // The display may report the pointer back late: wait until the cursor is where it was put.
-    const POINT target{screenWidth - 100, 200};
-    POINT cursor{};
-    for (int i = 0; i < 100; ++i) {
-        SetCursorPos(target.x, target.y);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(20);
-        GetCursorPos(&cursor);
-        if (cursor.x == target.x && cursor.y == target.y)
-            break;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ASSERT_TRUE(GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    const RECT work = monitor.rcWork;
+    const int workWidth = work.right - work.left;
+    const int workHeight = work.bottom - work.top;
+    struct Row {
+        POINT cursor;
+        SIZE size;
+        POINT expected;
+    };
+    const Row rows[] = {
+        // Near the right edge: pushed back left, the top stays at the cursor.
+        {{work.right - 100, work.top + 200}, {400, 100}, {work.right - 400, work.top + 200}},
+        // Near the bottom: pushed up, clear of a taskbar.
+        {{work.left + 10, work.bottom - 5}, {400, 100}, {work.left + 10, work.bottom - 100}},
+        // Larger than the work area: its top left corner stays on it.
+        {{work.left + 300, work.top + 300}, {workWidth + 50, workHeight + 40}, {work.left, work.top}},
+    };
+    for (const Row& row : rows) {
+        CPlainWindow window;
+        SetWindowPos(window.Handle(), nullptr, 0, 0, row.size.cx, row.size.cy, SWP_NOZORDER);
+        // The system may cap a window's size at a little more than the screen's.
+        RECT sized{};
+        GetWindowRect(window.Handle(), &sized);
+        const RECT expected{row.expected.x, row.expected.y, row.expected.x + sized.right - sized.left,
+                            row.expected.y + sized.bottom - sized.top};
+        // The display may report the pointer back late: wait until the cursor is where it was put.
+        POINT cursor{};
+        for (int i = 0; i < 100; ++i) {
+            SetCursorPos(row.cursor.x, row.cursor.y);
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            Sleep(20);
+            GetCursorPos(&cursor);
+            if (cursor.x == row.cursor.x && cursor.y == row.cursor.y)
+                break;
+        }
+        ASSERT_EQ(cursor.x, row.cursor.x);
+        ASSERT_EQ(cursor.y, row.cursor.y);
+        orv::Windows::PlaceAtCursor(window.Handle());
+        RECT rect{};
+        GetWindowRect(window.Handle(), &rect);
+        EXPECT_TRUE(EqualRect(&rect, &expected))
+            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << " at cursor "
+            << row.cursor.x << "," << row.cursor.y;
+        EXPECT_TRUE(GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     }
-    ASSERT_EQ(cursor.x, target.x);
-    orv::Windows::PlaceAtCursor(window.Handle());
-    RECT rect{};
-    GetWindowRect(window.Handle(), &rect);
-    EXPECT_EQ(rect.right, screenWidth);
-    EXPECT_EQ(rect.right - rect.left, 400);
-    EXPECT_EQ(rect.top, 200);
-    EXPECT_TRUE(GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(MessageDialogTest, OwnerAtTheScreensTopLeftEdgeStillShowsTheWholeDialog)

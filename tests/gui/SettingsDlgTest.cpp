@@ -208,10 +208,13 @@ TEST_F(SettingsDlgTest, HelpShowsThePageOfTheActivePage)
                                                     "ref_dlg_termine.html"}));
 }
 
-TEST_F(SettingsDlgTest, OpenedInTheLowerRightCornerTheSheetTouchesTheScreenEdgesAndIsTopmost)
+TEST_F(SettingsDlgTest, OpenedInTheLowerRightCornerTheSheetTouchesTheWorkAreaEdgesAndIsTopmost)
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const int width = monitor.rcWork.right;
+    const int height = monitor.rcWork.bottom;
     SetCursorPos(width - 3, height - 3);
     CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     RECT placed{};

@@ -121,3 +121,28 @@ TEST(DateTimePattern, WriterTakesThePatternWhereItCanAndTheHostElsewhere)
     EXPECT_EQ(line, "x1/5/2022;0;6;Mai, Juni");
     EXPECT_EQ(termin.FormatText(), "01.05.2022;0;6;Mai, Juni");
 }
+
+TEST(DateTimePattern, ShortDatesTheGermanFormWouldMisread)
+{
+    const struct {
+        const char* picture;
+        bool misread;
+    } cases[] = {
+        {"dd.MM.yyyy", false},
+        {"d.M.yyyy", false},
+        {"MM.dd.yyyy", true},
+        {"M.d.yyyy", true},
+        {"MM.dd.yy", true},
+        {"yyyy.MM.dd", true},
+        {"M/d/yyyy", false},   // slashes: the German form reads none of it
+        {"MM-dd-yyyy", false},
+        {"yyyy-MM-dd", false},
+        {"dd/MM/yyyy", false},
+        {"ddd MM.dd.yyyy", true},   // a weekday name is no day
+        {"MMM.dd.yyyy", false},     // nor a month name a month
+        {"'M.'dd.MM.yyyy", false},  // quoted text is no field
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShortDateMisreadAsGerman(c.picture), c.misread) << c.picture;
+}

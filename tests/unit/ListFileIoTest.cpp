@@ -4,6 +4,8 @@
 
 #include "app/Win32CoreHost.h"
 
+#include "LocaleTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -209,4 +211,44 @@ TEST_F(ListFileIoTest, AFileWrittenInAGermanLocaleReadsUnchangedInAnEnglishOne)
     ASSERT_EQ(read.GetSize(), 2u);
     EXPECT_EQ(read[0].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:00:00");
     EXPECT_EQ(read[1].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "01.05.2022 00:00:00");
+}
+
+TEST_F(ListFileIoTest, InAMonthFirstDottedLocaleAnExportedFileReadsBackTheSameMoments)
+{
+    ScopedShortDate monthFirst(L"MM.dd.yyyy");
+    ASSERT_TRUE(monthFirst.IsSet());
+    ScopedUserLocaleHost userLocale;
+    const CTerminList written = SwappableDates();
+    const std::string path = m_folder + "monatzuerst.lst";
+    CIndexArray all;
+    for (size_t i = 0; i < written.GetSize(); ++i)
+        all.Add(static_cast<int32_t>(i));
+    ASSERT_EQ(WriteListFile(path, written, all), ListFileStatus::Ok);
+    ASSERT_NE(Content(path).find("03.04.2021;"), std::string::npos) << "the 4th of March, month first";
+    CTerminList read;
+    bool invalid = true;
+    ASSERT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    EXPECT_FALSE(invalid);
+    ASSERT_EQ(read.GetSize(), written.GetSize());
+    for (size_t i = 0; i < written.GetSize(); ++i)
+        EXPECT_DOUBLE_EQ(read[i].m_dtTarget.m_dt, written[i].m_dtTarget.m_dt) << written[i].FormatText();
+
+    // A German file still reads where the day cannot be a month.
+    const std::string german = Write("deutsch.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n");
+    CTerminList fromGerman;
+    ASSERT_EQ(ReadListFile(german, fromGerman, invalid), ListFileStatus::Ok);
+    ASSERT_EQ(fromGerman.GetSize(), 1u);
+    EXPECT_EQ(fromGerman[0].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:00:00");
+}
+
+TEST_F(ListFileIoTest, AFileOfAnOlderToolEndingInCtrlZReadsWithoutAWarning)
+{
+    const std::string blank(CListFileReader::kMaxLineBytes + 1, ' ');
+    const std::string path = Write("alt.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n" + blank + "\r\n\x1A");
+    CTerminList read;
+    bool invalid = true;
+    ASSERT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    EXPECT_FALSE(invalid);
+    ASSERT_EQ(read.GetSize(), 1u);
+    EXPECT_EQ(read[0].FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
 }

@@ -174,6 +174,49 @@ TEST(ListFileRead, LinesBeyond64KiBAreInvalidAndReadingGoesOn)
     EXPECT_EQ(read.lines[1], "01.05.2022;0;0;Mai");
 }
 
+TEST(ListFileRead, BlanksAroundALineCountTowardsNoLimitAndAnAllBlankLineIsSkipped)
+{
+    CTestHost host;
+    const std::string blanks(CListFileReader::kMaxLineBytes + 10, ' ');
+    const std::string tabs(CListFileReader::kMaxLineBytes * 2, '\t');
+    const ReadResult read = Read(blanks + "\r\n" + tabs + "\n" + blanks + "01.05.2022;0;0;Mai" + blanks + "\r\n" +
+                                 "02.05.2022;0;0;Mai" + tabs);
+    EXPECT_FALSE(read.invalid);
+    EXPECT_EQ(read.lines, (Lines{"01.05.2022;0;0;Mai", "02.05.2022;0;0;Mai"}));
+    // The same in UTF-16.
+    const std::u16string wideBlanks(CListFileReader::kMaxLineBytes, u' ');
+    const ReadResult wide = Read(Utf16(wideBlanks + u"\r\n" + wideBlanks + u"01.05.2022;0;0;Mai" + wideBlanks, true));
+    EXPECT_FALSE(wide.invalid);
+    EXPECT_EQ(wide.lines, (Lines{"01.05.2022;0;0;Mai"}));
+    // Text beyond the limit still makes its line too long, blanks or not between.
+    const ReadResult spread = Read("01.05.2022;0;0;M" + blanks + "ai\r\n");
+    EXPECT_TRUE(spread.invalid);
+    EXPECT_TRUE(spread.lines.empty());
+}
+
+TEST(ListFileRead, ACtrlZEndsAnAnsiOrUtf8FileAsTextModeDoes)
+{
+    CTestHost host;
+    const struct {
+        const char* what;
+        std::string bytes;
+        Lines expected;
+    } cases[] = {
+        {"after the last line end", "01.05.2022;0;0;Mai\r\n\x1A", {"01.05.2022;0;0;Mai"}},
+        {"right after the last line", "01.05.2022;0;0;Mai\x1A", {"01.05.2022;0;0;Mai"}},
+        {"with bytes after it", "01.05.2022;0;0;Mai\r\n\x1A" "kaputt\r\n02.05.2022;0;0;X\r\n", {"01.05.2022;0;0;Mai"}},
+        {"at the very start", "\x1A" "01.05.2022;0;0;Mai\r\n", {}},
+        {"in UTF-8 with its mark", "\xEF\xBB\xBF" "01.05.2022;0;0;B\xC3\xBCro\r\n\x1A", {"01.05.2022;0;0;B\xFCro"}},
+        {"in UTF-8 without a mark", "01.05.2022;0;0;B\xC3\xBCro\r\n\x1A\xFF", {"01.05.2022;0;0;B\xFCro"}},
+    };
+    for (const auto& c : cases) {
+        const ReadResult read = Read(c.bytes);
+        EXPECT_TRUE(read.ok) << c.what;
+        EXPECT_FALSE(read.invalid) << c.what;
+        EXPECT_EQ(read.lines, c.expected) << c.what;
+    }
+}
+
 TEST(ListFileRead, AnsiBytesStayAsTheyAre)
 {
     CTestHost host;

@@ -5,6 +5,7 @@
 
 #include "framework/RegistryProfile.h"
 
+#include "LocaleTestSupport.h"
 #include "RegistryTestSupport.h"
 #include "TestHost.h"
 
@@ -99,4 +100,22 @@ TEST_F(TerminListRegistryTest, JournalWithoutItsMarkIsDroppedAndTheSectionStays)
     EXPECT_FALSE(KeyExists("Termine.Journal"));
     EXPECT_EQ(ValueNames("Termine"), std::vector<std::string>{"t000"});
     EXPECT_TRUE(profile.Flush());
+}
+
+TEST_F(TerminListRegistryTest, InAMonthFirstDottedLocaleEveryDateLoadsBackAsSaved)
+{
+    ScopedShortDate monthFirst(L"MM.dd.yyyy");
+    ASSERT_TRUE(monthFirst.IsSet());
+    ScopedUserLocaleHost userLocale;
+    // The 4th of March is written month first, so the German form would read the 3rd of April.
+    ASSERT_EQ(userLocale.host.FormatDateTime(CDateTime(2021, 3, 4, 0, 0, 0)), "03.04.2021");
+    CTerminList saved = SwappableDates();
+    saved.m_bModified = 1;
+    ASSERT_TRUE(saved.Save(profile));
+    CTerminList loaded;
+    ASSERT_TRUE(loaded.Load(profile));
+    ASSERT_EQ(loaded.GetSize(), saved.GetSize());
+    for (size_t i = 0; i < saved.GetSize(); ++i)
+        EXPECT_EQ(loaded[i].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), saved[i].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"))
+            << saved[i].FormatText();
 }
