@@ -319,13 +319,19 @@ TEST_F(ZielmarkTest, TwoHundredSheetRunsWithEditsLeakNothingAndLoseNoAppointment
         HWND sheet = OpenSheet(Run(), timer);
         ASSERT_NE(sheet, nullptr) << "run " << run;
         switch (run % 4) {
-        case 0:  // add, Apply, Cancel
+        case 0: {  // add, Apply, Cancel
             ASSERT_TRUE(AddAppointment(Run(), sheet, "A" + std::to_string(run))) << "run " << run;
-            ClickControl(GetDlgItem(sheet, kApplyNow));
-            ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(sheet, kApplyNow)); }, 3000));
+            // A click that a busy machine loses is given again; Apply does nothing once applied.
+            bool applied = false;
+            for (int click = 0; click < 3 && !applied; ++click) {
+                ClickControl(GetDlgItem(sheet, kApplyNow));
+                applied = WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(sheet, kApplyNow)); }, 3000);
+            }
+            ASSERT_TRUE(applied) << "run " << run;
             PressKey(VK_ESCAPE);
             ++added;
             break;
+        }
         case 1:  // add, Cancel: dropped
             ASSERT_TRUE(AddAppointment(Run(), sheet, "B" + std::to_string(run))) << "run " << run;
             PressKey(VK_ESCAPE);
