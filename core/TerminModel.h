@@ -44,6 +44,20 @@ public:
     // records what it handled, so that the copy taken back brings no handled appointment back.
     void StartRecordingHandled();
     void StopRecordingHandled();
+    // Records while it lives: for as long as one sheet runs.
+    class CRecordingHandled {
+    public:
+        explicit CRecordingHandled(CTerminModel& model) : m_model(model)
+        {
+            m_model.StartRecordingHandled();
+        }
+        ~CRecordingHandled() { m_model.StopRecordingHandled(); }
+        CRecordingHandled(const CRecordingHandled&) = delete;
+        CRecordingHandled& operator=(const CRecordingHandled&) = delete;
+
+    private:
+        CTerminModel& m_model;
+    };
     // The edited copy replaces the live list, each appointment handled meanwhile that it still
     // holds unchanged removed or moved on; the list is then modified and sorted ascending.
     void TakeEdited(const CTerminList& edited);

@@ -281,10 +281,7 @@ void CTimerWnd::OnClose()
 
 void CTimerWnd::RunSettings()
 {
-    m_model.StartRecordingHandled();
-    const bool ran = m_dialogs.RunSettings(m_hWnd, *this);
-    m_model.StopRecordingHandled();
-    if (ran && m_hWnd)
+    if (m_dialogs.RunSettings(m_hWnd, *this, m_model) && m_hWnd)
         SaveAll();
 }
 

@@ -1,11 +1,13 @@
 // The timer window with damaged stored placements, a close while due messages are open or
-// waiting, and a due message the system refuses.
+// waiting, a due message the system refuses, and the settings asked for again while open.
 #include "GuiTestSupport.h"
+#include "SheetTestSupport.h"
 
 #include "app/AppTimerServices.h"
 #include "app/Win32CoreHost.h"
 #include "core/StringUtil.h"
 #include "framework/RegistryProfile.h"
+#include "res/resource.h"
 #include "timerwnd/TimerWnd.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,16 @@ protected:
         shown.push_back(text);
         return realBoxes ? CAppTimerServices::RunMessageBox(owner, text) : IDOK;
     }
+};
+
+// The Windows host with a clock the test sets.
+class CSetClockHost : public CWin32CoreHost {
+public:
+    void SetNow(const std::string& text) { ParseGermanDateTime(text, m_now); }
+    CDateTime Now() const override { return m_now; }
+
+private:
+    CDateTime m_now;
 };
 
 // The description of a due message "Text!\n(date)".
@@ -407,4 +419,38 @@ TEST_F(TimerWndSafetyTest, FortyDueAndACloseAfterTheFirstBoxLoseNoneAndTheNextSt
     EXPECT_EQ(shown.size(), 40u);
     EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()), all);
     EXPECT_EQ(storedDescriptions(), std::set<std::string>{"Später"});
+}
+
+TEST_F(TimerWndSafetyTest, SettingsAskedForAgainWhileOpenStillKeepHandledOnesHandled)
+{
+    CSetClockHost clock;
+    clock.SetNow("01.12.2030 12:00:00");
+    CRecordingServices services(app, clock);
+    StoreTermine({"01.12.2030 12:30:00;0;0;Einmal", "24.12.2030 18:00:00;1;0;Weihnachten"});
+    Open(services);
+    bool confirmed = false;
+    WhenTrue([] { return FindDialog("Einstellungen") != nullptr; },
+             [&] {
+                 const HWND sheet = FindDialog("Einstellungen");
+                 // Asked for again (the tray icon's double-click, the menu): only to the front.
+                 SendMessageA(handle, WM_COMMAND, ID_SETTINGS, 0);
+                 SendMessageA(handle, WM_COMMAND, ID_APP_ABOUT, 0);
+                 clock.SetNow("01.12.2030 12:30:01");
+                 WhenTrue([&] { return !services.shown.empty(); },
+                          [&, sheet] {
+                              AfterDelay(300, [&, sheet] {
+                                  PressSheetButton(sheet, PSBTN_OK);
+                                  confirmed = true;
+                              });
+                          });
+             });
+    PostMessageA(handle, WM_COMMAND, ID_SETTINGS, 0);
+    ASSERT_TRUE(PumpUntil([&] { return confirmed && !FindDialog("Einstellungen"); }, 800));
+    PumpUntil([] { return false; }, 50);  // a handled one brought back would be due again
+    EXPECT_EQ(services.shown, std::vector<std::string>{"Einmal!\n(01.12.2030 12:30:00)"});
+    ASSERT_EQ(window->Model().GetTermine().GetSize(), 1u);
+    EXPECT_EQ(window->Model().GetTermine()[0].m_strDescription, "Weihnachten");
+    EXPECT_EQ(StoredTermine().size(), 1u) << "saved after the sheet";
+    DestroyWindow(handle);
+    window.reset();
 }
