@@ -7,13 +7,12 @@
 #include "res/resource.h"
 #include "timerwnd/TimerServices.h"
 
-bool CDueAnnouncer::AnnounceNext(HWND window, CTerminModel& model, const CDateTime& now)
+bool CDueAnnouncer::Announce(HWND window, CTerminModel& model, const CDueTermin& due)
 {
-    if (!IsWindow(window))
+    if (!IsWindow(window)) {
+        model.RestoreDue(due);
         return false;
-    CDueTermin due;
-    if (!model.HandleDue(now, due))
-        return false;
+    }
     const std::string text = TextOf(due);
     SetForegroundWindow(window);
     // A box that went with a destroyed window was shown; only a refused one is tried again.

@@ -16,11 +16,11 @@ class CDueAnnouncer {
 public:
     explicit CDueAnnouncer(CTimerServices& services) : m_services(services) {}
 
-    // When an appointment is due at `now`: has `model` hand it out, shows its box over `window`
-    // and returns when the box is closed; true then. Called on every tick: while a box is open,
+    // Shows the box of what `model` has just handed out (HandleDue) over `window` and returns when
+    // the box is closed; true then. Called on every tick that hands one out: while a box is open,
     // the next tick opens the next one on top, as every due appointment has a box of its own.
     // A box the system refuses puts its appointment back for a later tick.
-    bool AnnounceNext(HWND window, CTerminModel& model, const CDateTime& now);
+    bool Announce(HWND window, CTerminModel& model, const CDueTermin& due);
     // "Weihnachten!\n(24.12.2022 18:00:00)": the description and the moment announced.
     std::string TextOf(const CDueTermin& due) const;
 

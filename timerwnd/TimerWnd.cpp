@@ -202,14 +202,17 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 void CTimerWnd::OnTick()
 {
     const CDateTime now = m_services.Host().Now();
+    // One due appointment is handed out just before its box, and drawn handled already: between
+    // the two nothing runs that could save the list without an appointment not yet shown. The
+    // box's own loop runs the later ticks, which repaint and open the next box on top.
+    CDueTermin due;
+    const bool handedOut = m_model.HandleDue(now, due);
     // The text changes once a second and the colour slowly: a tick that changes neither costs
     // no paint, unless a new frame waits for its resizing paints.
     if (Render(now) || m_frameChangePending)
         ShowSurface();
-    // Last, so that nothing between the hand-out and the box can save the list without an
-    // appointment not yet shown. The box's own loop runs the later ticks, which repaint (the
-    // window keeps counting behind it) and open the next box on top.
-    m_announcer.AnnounceNext(m_hWnd, m_model, now);
+    if (handedOut)
+        m_announcer.Announce(m_hWnd, m_model, due);
 }
 
 void CTimerWnd::ShowSurface()
