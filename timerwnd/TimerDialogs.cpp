@@ -12,7 +12,7 @@ bool CTimerDialogs::RunSettings(HWND window, CSettingsTarget& target)
 {
     if (BringOpenToFront())
         return false;
-    CSettingsDlg sheet(m_services, IDS_SETTINGS_CAPTION, window, CSettingsDlg::kPageTermine);
+    CSettingsDlg sheet(m_services, IDS_SETTINGS_CAPTION, window);
     sheet.Run(target, [this, window](CModalWnd& dialog) { return Run(window, dialog); });
     return true;
 }
