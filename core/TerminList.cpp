@@ -128,16 +128,6 @@ bool CTerminList::Save(orv::CProfile& profile, bool force)
     return ok;
 }
 
-std::vector<CDueTermin> CTerminList::HandleDueAppointments(const CDateTime& now, int32_t& dayCount)
-{
-    std::vector<CDueTermin> handled;
-    CDueTermin due;
-    // Ends: a yearly appointment moves on by a year each round, or goes past the last year.
-    while (!m_items.empty() && m_items.front().m_dtTarget <= now && HandleDue(dayCount, due))
-        handled.push_back(due);
-    return handled;
-}
-
 void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
 {
     for (const CTermin& done : handled) {
@@ -173,13 +163,34 @@ bool CTerminList::HandleDue(int32_t& dayCount, CDueTermin& due)
     due.announced = due.found;
     const CDateTime next = due.found.m_bYearly ? due.found.m_dtTarget.NextYear() : CDateTime();
     m_bModified = true;
-    if (due.found.m_bYearly && next.IsValid()) {
+    due.removed = !(due.found.m_bYearly && next.IsValid());
+    if (due.removed) {
+        m_items.erase(m_items.begin());
+    } else {
         due.announced.m_dtTarget = next;
         m_items.front() = due.announced;
         Sort();
-    } else {
-        m_items.erase(m_items.begin());
     }
     dayCount = -1;
     return true;
+}
+
+void CTerminList::RestoreDue(const CDueTermin& due)
+{
+    m_bModified = true;
+    if (!due.removed) {
+        const auto moved = std::find_if(m_items.begin(), m_items.end(), [&](const CTermin& t) {
+            return SameTermin(t, due.announced);
+        });
+        if (moved == m_items.end())
+            return;  // edited meanwhile: the edit stands
+        m_items.erase(moved);
+    }
+    // First among its equals, where it was: the next due handling finds it again first.
+    if (m_bAscending) {
+        m_items.insert(std::lower_bound(m_items.begin(), m_items.end(), due.found), due.found);
+    } else {
+        m_items.push_back(due.found);
+        Sort();
+    }
 }

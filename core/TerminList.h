@@ -13,10 +13,11 @@ class CProfile;
 }
 
 // A due appointment as the due handling found it, and as it is announced: a yearly one with
-// its next moment.
+// its next moment, a removed one with its own.
 struct CDueTermin {
     CTermin found;
     CTermin announced;
+    bool removed = false;
 };
 
 class CTerminList : public CSortable {
@@ -47,9 +48,6 @@ public:
     // or the new list; true on success.
     bool Save(orv::CProfile& profile, bool force = false);
 
-    // While the first appointment is due at `now`: HandleDue. Returns every handled one in
-    // order; the list is complete again before anything is announced.
-    std::vector<CDueTermin> HandleDueAppointments(const CDateTime& now, int32_t& dayCount);
     // Treats the entries equal to `handled` (in that order) as the due handling treated those:
     // a yearly one moves on by a year, a one-time one goes.
     void ApplyHandled(const std::vector<CTermin>& handled);
@@ -61,6 +59,9 @@ public:
     // (or a yearly one past the last valid year) goes; the whole-day count becomes -1. `due`
     // receives what was found and what is to be announced. False when the list is empty.
     bool HandleDue(int32_t& dayCount, CDueTermin& due);
+    // Undoes a HandleDue whose announcement could not be shown: a removed appointment comes
+    // back in its place, a rolled-over one gets its moment back. The list stays modified.
+    void RestoreDue(const CDueTermin& due);
 
     bool m_bModified = false;
 

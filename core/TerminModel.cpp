@@ -1,12 +1,13 @@
-// Appointment model: load and save, due handling that returns its announcements, reconciling.
+// Appointment model: load and save, due handling one appointment at a time, reconciling.
 #include "core/TerminModel.h"
 
 #include "core/CoreHost.h"
-#include "core/StringUtil.h"
 #include "res/resource.h"
 
+#include <iterator>
+
 CTerminModel::CTerminModel(orv::CProfile& profile, const CCoreHost& host)
-    : m_profile(profile), m_host(host), m_emptyText(host.LoadText(IDS_NO_APPOINTMENT))
+    : m_profile(profile), m_emptyText(host.LoadText(IDS_NO_APPOINTMENT))
 {
 }
 
@@ -25,23 +26,31 @@ bool CTerminModel::Save()
     return m_termine.Save(m_profile);
 }
 
-std::vector<std::string> CTerminModel::HandleDue(const CDateTime& now)
+bool CTerminModel::HandleDue(const CDateTime& now, CDueTermin& due)
 {
-    const std::vector<CDueTermin> handled = m_termine.HandleDueAppointments(now, m_dayCount);
-    if (handled.empty())
-        return {};
+    if (m_termine.IsEmpty() || !(m_termine[0].m_dtTarget <= now))
+        return false;
+    if (!m_termine.HandleDue(m_dayCount, due))
+        return false;
     m_composedValid = false;
-    const std::string dateFormat = m_host.LoadText(IDS_DUE_DATE_FORMAT);
-    std::vector<std::string> announcements;
-    announcements.reserve(handled.size());
-    for (const CDueTermin& due : handled) {
-        if (m_recordingHandled)
-            m_handledWhileEditing.push_back(due.found);
-        const std::string when = due.announced.m_dtTarget.Format(dateFormat.c_str());
-        announcements.push_back(
-            orv::Format("%s!\n(%s)", due.announced.m_strDescription.c_str(), when.c_str()));
+    if (m_recordingHandled)
+        m_handledWhileEditing.push_back(due.found);
+    return true;
+}
+
+void CTerminModel::RestoreDue(const CDueTermin& due)
+{
+    m_termine.RestoreDue(due);
+    m_composedValid = false;
+    if (!m_recordingHandled)
+        return;
+    // The last record of it is this one: the ones before were announced.
+    for (auto it = m_handledWhileEditing.rbegin(); it != m_handledWhileEditing.rend(); ++it) {
+        if (SameTermin(*it, due.found)) {
+            m_handledWhileEditing.erase(std::next(it).base());
+            break;
+        }
     }
-    return announcements;
 }
 
 const std::string& CTerminModel::ComposeText(const CDateTime& now, int displayType)

@@ -15,7 +15,7 @@ class CProfile;
 
 class CTerminModel {
 public:
-    // `host` gives the texts; the clock is the caller's.
+    // `host` gives the no-appointment text; the clock is the caller's.
     CTerminModel(orv::CProfile& profile, const CCoreHost& host);
 
     // Replaces the list with the stored one, sorted ascending; false when the section cannot
@@ -28,9 +28,14 @@ public:
     // Whole days left to the first appointment as last composed; -1 when nothing is shown.
     int32_t GetDayCount() const { return m_dayCount; }
 
-    // Rolls over or removes every appointment due at `now`, all at once; returns what to
-    // announce, one text "%s!\n(%s)" per handled appointment, in order. Shows nothing.
-    std::vector<std::string> HandleDue(const CDateTime& now);
+    // The first appointment, when it is due at `now`, rolled over (yearly) or removed; `due`
+    // tells which one and what to announce. One appointment per call, made when its
+    // announcement is about to be shown: until then the list, and whatever a save writes,
+    // still holds it. False when nothing is due.
+    bool HandleDue(const CDateTime& now, CDueTermin& due);
+    // Puts back what HandleDue handed out when its announcement could not be shown, so that a
+    // later call hands it out again.
+    void RestoreDue(const CDueTermin& due);
     // The remaining-time text at `now` in `displayType`, or the no-appointment text. Valid until
     // the next call. A tick passes both the same moment, so its text and due handling agree.
     const std::string& ComposeText(const CDateTime& now, int displayType);
@@ -39,13 +44,26 @@ public:
     // records what it handled, so that the copy taken back brings no handled appointment back.
     void StartRecordingHandled();
     void StopRecordingHandled();
+    // Records while it lives: for as long as one sheet runs.
+    class CRecordingHandled {
+    public:
+        explicit CRecordingHandled(CTerminModel& model) : m_model(model)
+        {
+            m_model.StartRecordingHandled();
+        }
+        ~CRecordingHandled() { m_model.StopRecordingHandled(); }
+        CRecordingHandled(const CRecordingHandled&) = delete;
+        CRecordingHandled& operator=(const CRecordingHandled&) = delete;
+
+    private:
+        CTerminModel& m_model;
+    };
     // The edited copy replaces the live list, each appointment handled meanwhile that it still
     // holds unchanged removed or moved on; the list is then modified and sorted ascending.
     void TakeEdited(const CTerminList& edited);
 
 private:
     orv::CProfile& m_profile;
-    const CCoreHost& m_host;
     const std::string m_emptyText;  // read once: the paint asks on every tick
     CTerminList m_termine;
     int32_t m_dayCount = -1;

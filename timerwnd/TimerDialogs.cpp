@@ -3,15 +3,18 @@
 #include "timerwnd/TimerDialogs.h"
 
 #include "core/CoreHost.h"
+#include "core/TerminModel.h"
 #include "res/resource.h"
 #include "sheet/InfoDlg.h"
 #include "sheet/SettingsDlg.h"
 #include "timerwnd/TimerServices.h"
 
-bool CTimerDialogs::RunSettings(HWND window, CSettingsTarget& target)
+bool CTimerDialogs::RunSettings(HWND window, CSettingsTarget& target, CTerminModel& model)
 {
     if (BringOpenToFront())
         return false;
+    // For this sheet alone: a request while it runs ended above and leaves its recording be.
+    const CTerminModel::CRecordingHandled recording(model);
     CSettingsDlg sheet(m_services, IDS_SETTINGS_CAPTION, window);
     sheet.Run(target, [this, window](CModalWnd& dialog) { return Run(window, dialog); });
     return true;

@@ -9,14 +9,16 @@
 
 class CSettingsTarget;
 class CTerminList;
+class CTerminModel;
 class CTimerServices;
 
 class CTimerDialogs {
 public:
     explicit CTimerDialogs(CTimerServices& services) : m_services(services) {}
 
-    // Runs the sheet over `window` on the appointments page; false when a dialog was open.
-    bool RunSettings(HWND window, CSettingsTarget& target);
+    // Runs the sheet over `window` on the appointments page, `model` recording what its due
+    // handling does while the sheet runs; false when a dialog was open, which changes nothing.
+    bool RunSettings(HWND window, CSettingsTarget& target, CTerminModel& model);
     // Runs the About dialog with its own copy of `termine`; false when a dialog was open.
     bool RunAbout(HWND window, const CTerminList& termine);
     // When a dialog runs: asks it to close, and the window it runs over is closed once it has

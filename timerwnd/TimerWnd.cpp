@@ -201,15 +201,18 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CTimerWnd::OnTick()
 {
-    // The list is complete before a box opens; the box's own loop runs the later ticks, which
-    // repaint (the window keeps counting behind it) and open the next box on top.
     const CDateTime now = m_services.Host().Now();
-    m_announcer.Add(m_model.HandleDue(now));
+    // One due appointment is handed out just before its box, and drawn handled already: between
+    // the two nothing runs that could save the list without an appointment not yet shown. The
+    // box's own loop runs the later ticks, which repaint and open the next box on top.
+    CDueTermin due;
+    const bool handedOut = m_model.HandleDue(now, due);
     // The text changes once a second and the colour slowly: a tick that changes neither costs
     // no paint, unless a new frame waits for its resizing paints.
     if (Render(now) || m_frameChangePending)
         ShowSurface();
-    m_announcer.ShowNext(m_hWnd);
+    if (handedOut)
+        m_announcer.Announce(m_hWnd, m_model, due);
 }
 
 void CTimerWnd::ShowSurface()
@@ -272,7 +275,7 @@ void CTimerWnd::FitToSurface()
 void CTimerWnd::OnClose()
 {
     // A dialog over the window closes first. Open due messages go with the window: the
-    // appointments they announce have been handled.
+    // appointments they announce have been handled; those still waiting stay in the list.
     if (m_dialogs.CloseOpenDialog())
         return;
     m_ticker.Stop();
@@ -281,10 +284,7 @@ void CTimerWnd::OnClose()
 
 void CTimerWnd::RunSettings()
 {
-    m_model.StartRecordingHandled();
-    const bool ran = m_dialogs.RunSettings(m_hWnd, *this);
-    m_model.StopRecordingHandled();
-    if (ran && m_hWnd)
+    if (m_dialogs.RunSettings(m_hWnd, *this, m_model) && m_hWnd)
         SaveAll();
 }
 

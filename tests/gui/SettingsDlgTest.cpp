@@ -323,7 +323,9 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
         // The user edits one entry while the due handling goes on with the live list.
         TermineOf(sheet)->Termine()[2].m_strDescription = "Verschoben";
         host.SetNow("01.12.2021 13:00:00");
-        announced = target.model.HandleDue(host.Now());
+        CDueTermin due;
+        while (target.model.HandleDue(host.Now(), due))  // one per box, as the timer window does
+            announced.push_back(due.announced.FormatText());
         PressSheetButton(window, PSBTN_OK);
     });
     target.model.StopRecordingHandled();

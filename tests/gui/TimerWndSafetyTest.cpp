@@ -1,16 +1,20 @@
-// The timer window with damaged stored placements, a close while due messages are open, and a
-// due message the system refuses.
+// The timer window with damaged stored placements, a close while due messages are open or
+// waiting, a due message the system refuses, and the settings asked for again while open.
 #include "GuiTestSupport.h"
+#include "SheetTestSupport.h"
 
 #include "app/AppTimerServices.h"
 #include "app/Win32CoreHost.h"
+#include "core/StringUtil.h"
 #include "framework/RegistryProfile.h"
+#include "res/resource.h"
 #include "timerwnd/TimerWnd.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -86,6 +90,43 @@ void WhenTrue(std::function<bool()> condition, std::function<void()> action, int
         else if (triesLeft > 0)
             WhenTrue(condition, action, triesLeft - 1);
     });
+}
+
+// The program's services, but each due box only recorded: shown at once and confirmed, or (with
+// `realBoxes`) the system's box, or refused while `refusals` lasts.
+class CRecordingServices : public CAppTimerServices {
+public:
+    using CAppTimerServices::CAppTimerServices;
+    bool realBoxes = false;
+    int refusals = 0;
+    std::vector<std::string> shown;
+
+protected:
+    int RunMessageBox(HWND owner, const std::string& text) override
+    {
+        if (refusals > 0) {
+            --refusals;
+            return 0;
+        }
+        shown.push_back(text);
+        return realBoxes ? CAppTimerServices::RunMessageBox(owner, text) : IDOK;
+    }
+};
+
+// The Windows host with a clock the test sets.
+class CSetClockHost : public CWin32CoreHost {
+public:
+    void SetNow(const std::string& text) { ParseGermanDateTime(text, m_now); }
+    CDateTime Now() const override { return m_now; }
+
+private:
+    CDateTime m_now;
+};
+
+// The description of a due message "Text!\n(date)".
+std::string DescriptionOf(const std::string& message)
+{
+    return message.substr(0, message.find("!\n("));
 }
 
 class TimerWndSafetyTest : public ::testing::Test {
@@ -296,39 +337,120 @@ TEST_F(TimerWndSafetyTest, DestroyedWhileADueMessageIsOpenTheObjectOutlivesTheLo
     EXPECT_NE(stored[0].find("Später"), std::string::npos) << stored[0];
 }
 
-TEST_F(TimerWndSafetyTest, RefusedMessageIsShownByALaterTickOnce)
+TEST_F(TimerWndSafetyTest, RefusedMessageLeavesItsAppointmentForALaterTick)
 {
-    // The services as the program has them, but the system refuses their first boxes.
-    class CRefusingServices : public CAppTimerServices {
-    public:
-        using CAppTimerServices::CAppTimerServices;
-        int refusals = 3;
-        std::vector<std::string> shown;
-
-    protected:
-        int RunMessageBox(HWND, const std::string& text) override
-        {
-            if (refusals > 0) {
-                --refusals;
-                return 0;
-            }
-            shown.push_back(text);
-            return IDOK;
-        }
-    } refusing(app, host);
+    const std::string due = DayText(-1) + ";0;0;Fällig";
     const std::string future = DayText(30) + ";0;0;Später";
-    StoreTermine({DayText(-1) + ";0;0;Fällig", future});
-    Open(refusing);
+    // The system refuses the first boxes and then shows one; or refuses every box until the
+    // window is closed, which keeps the appointment for the next start.
+    for (const bool refuseAll : {false, true}) {
+        CRecordingServices refusing(app, host);
+        refusing.refusals = refuseAll ? 1000 : 3;
+        StoreTermine({due, future});
+        Open(refusing);
+        ASSERT_TRUE(PumpUntil([&] { return refusing.refusals <= (refuseAll ? 996 : 1); }));
+        EXPECT_EQ(window->Model().GetTermine().GetSize(), 2u) << "refused, yet gone";
+        EXPECT_TRUE(refusing.shown.empty());
+        if (refuseAll) {
+            PostMessageA(handle, WM_CLOSE, 0, 0);
+            ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
+            EXPECT_EQ(StoredTermine().size(), 2u);
+            window.reset();
+            continue;
+        }
+        // A later tick shows it, once.
+        ASSERT_TRUE(PumpUntil([&] { return !refusing.shown.empty(); }));
+        PumpUntil([] { return false; }, 30);
+        EXPECT_EQ(refusing.shown, std::vector<std::string>{"Fällig!\n(" + DayText(-1) + ")"});
+        EXPECT_EQ(window->Model().GetTermine().GetSize(), 1u);
+        DestroyWindow(handle);
+        window.reset();
+    }
+}
 
-    // The list is complete at once; while refused, the announcement waits.
-    ASSERT_TRUE(PumpUntil([&] { return refusing.refusals == 1; }));
-    EXPECT_EQ(window->Model().GetTermine().GetSize(), 1u);
-    EXPECT_TRUE(refusing.shown.empty());
-    // A later tick shows it, once.
-    ASSERT_TRUE(PumpUntil([&] { return !refusing.shown.empty(); }));
+TEST_F(TimerWndSafetyTest, FortyDueAndACloseAfterTheFirstBoxLoseNoneAndTheNextStartShowsTheRest)
+{
+    const std::string yesterday = DayText(-1).substr(0, 10);
+    std::vector<std::string> stored;
+    std::set<std::string> all;
+    for (int i = 0; i < 40; ++i) {
+        const std::string description = orv::Format("Termin %02d", i);
+        all.insert(description);
+        stored.push_back(orv::Format("%s 10:%02d:00;0;0;%s", yesterday.c_str(), i, description.c_str()));
+    }
+    stored.push_back(DayText(30) + ";0;0;Später");
+    StoreTermine(stored);
+    const auto storedDescriptions = [&] {
+        std::set<std::string> descriptions;
+        for (const std::string& text : StoredTermine())
+            descriptions.insert(text.substr(text.rfind(';') + 1));
+        return descriptions;
+    };
+
+    // The system's boxes stack up, one per tick, until the close after the first ends them.
+    CRecordingServices first(app, host);
+    first.realBoxes = true;
+    Open(first);
+    WhenTrue([] { return !MessageBoxes().empty(); }, [&] { PostMessageA(handle, WM_CLOSE, 0, 0); });
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }, 800));
+    EXPECT_TRUE(MessageBoxes().empty());
+    ASSERT_FALSE(first.shown.empty());
+    EXPECT_LT(first.shown.size(), 40u) << "the close came too late to test anything";
+    std::set<std::string> left = storedDescriptions();
+    EXPECT_EQ(left.size(), 41 - first.shown.size());
+    for (const std::string& message : first.shown) {
+        EXPECT_EQ(left.count(DescriptionOf(message)), 0u) << message << " shown and kept";
+        left.insert(DescriptionOf(message));
+    }
+    left.erase("Später");
+    EXPECT_EQ(left, all) << "gone without being shown";
+
+    // The next start shows the rest, each once, and saves an empty list but for the later one.
+    CRecordingServices next(app, host);
+    Open(next);
+    ASSERT_TRUE(PumpUntil([&] { return first.shown.size() + next.shown.size() >= 40; }, 1000));
     PumpUntil([] { return false; }, 30);
-    ASSERT_EQ(refusing.shown.size(), 1u);
-    EXPECT_EQ(refusing.shown[0].find("Fällig!\n("), 0u) << refusing.shown[0];
-    EXPECT_EQ(window->Model().GetTermine().GetSize(), 1u);
     DestroyWindow(handle);
+    window.reset();
+    std::vector<std::string> shown;
+    for (const auto* run : {&first, &next})
+        for (const std::string& message : run->shown)
+            shown.push_back(DescriptionOf(message));
+    EXPECT_EQ(shown.size(), 40u);
+    EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()), all);
+    EXPECT_EQ(storedDescriptions(), std::set<std::string>{"Später"});
+}
+
+TEST_F(TimerWndSafetyTest, SettingsAskedForAgainWhileOpenStillKeepHandledOnesHandled)
+{
+    CSetClockHost clock;
+    clock.SetNow("01.12.2030 12:00:00");
+    CRecordingServices services(app, clock);
+    StoreTermine({"01.12.2030 12:30:00;0;0;Einmal", "24.12.2030 18:00:00;1;0;Weihnachten"});
+    Open(services);
+    bool confirmed = false;
+    WhenTrue([] { return FindDialog("Einstellungen") != nullptr; },
+             [&] {
+                 const HWND sheet = FindDialog("Einstellungen");
+                 // Asked for again (the tray icon's double-click, the menu): only to the front.
+                 SendMessageA(handle, WM_COMMAND, ID_SETTINGS, 0);
+                 SendMessageA(handle, WM_COMMAND, ID_APP_ABOUT, 0);
+                 clock.SetNow("01.12.2030 12:30:01");
+                 WhenTrue([&] { return !services.shown.empty(); },
+                          [&, sheet] {
+                              AfterDelay(300, [&, sheet] {
+                                  PressSheetButton(sheet, PSBTN_OK);
+                                  confirmed = true;
+                              });
+                          });
+             });
+    PostMessageA(handle, WM_COMMAND, ID_SETTINGS, 0);
+    ASSERT_TRUE(PumpUntil([&] { return confirmed && !FindDialog("Einstellungen"); }, 800));
+    PumpUntil([] { return false; }, 50);  // a handled one brought back would be due again
+    EXPECT_EQ(services.shown, std::vector<std::string>{"Einmal!\n(01.12.2030 12:30:00)"});
+    ASSERT_EQ(window->Model().GetTermine().GetSize(), 1u);
+    EXPECT_EQ(window->Model().GetTermine()[0].m_strDescription, "Weihnachten");
+    EXPECT_EQ(StoredTermine().size(), 1u) << "saved after the sheet";
+    DestroyWindow(handle);
+    window.reset();
 }
