@@ -24,6 +24,15 @@ std::string CComboBox::GetLBText(int index) const
     return text.data();
 }
 
+bool CSliderCtrl::OnMessageReflect(UINT msg, WPARAM wParam, LPARAM, LRESULT&)
+{
+    if ((msg == WM_HSCROLL || msg == WM_VSCROLL) && LOWORD(wParam) == TB_ENDTRACK)
+        ::SendMessageA(GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_hWnd), kEndTrack),
+                       reinterpret_cast<LPARAM>(m_hWnd));
+    // The scroll message itself goes on to the parent's own handling.
+    return false;
+}
+
 bool CDateTimeCtrl::GetTime(SYSTEMTIME& time) const
 {
     SYSTEMTIME read{};

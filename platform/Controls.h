@@ -35,12 +35,19 @@ public:
     void SetItemData(int index, LPARAM data) const { SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
 };
 
+// A trackbar tells its parent of a drag or key movement that has ended as a command like any
+// other control's: WM_COMMAND with its id and kEndTrack.
 class CSliderCtrl : public CWnd {
 public:
+    static constexpr WORD kEndTrack = TB_ENDTRACK;
+
     void SetRangeMin(int minimum, bool redraw) const { SendMessage(TBM_SETRANGEMIN, redraw, minimum); }
     void SetRangeMax(int maximum, bool redraw) const { SendMessage(TBM_SETRANGEMAX, redraw, maximum); }
     void SetPos(int position) const { SendMessage(TBM_SETPOS, TRUE, position); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
+
+protected:
+    bool OnMessageReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 class CDateTimeCtrl : public CWnd {

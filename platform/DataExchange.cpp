@@ -1,12 +1,13 @@
 // Data exchange helpers: each returns false (and remembers the control) instead of throwing.
 #include "platform/DataExchange.h"
 
+#include "platform/Wnd.h"
+
 #include <commctrl.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <vector>
 
 HWND CDataExchange::Control(int controlId)
 {
@@ -27,10 +28,7 @@ bool CDataExchange::Text(int controlId, std::string& value)
         return Fail(controlId);
     if (!m_save)
         return SetWindowTextA(control, value.c_str()) != FALSE;
-    const int length = GetWindowTextLengthA(control);
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(control, text.data(), length + 1);
-    value = text.data();
+    value = WindowTextOf(control);
     return true;
 }
 

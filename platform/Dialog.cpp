@@ -115,6 +115,34 @@ void CDialog::CenterWindow(HWND alternateOwner)
     SetWindowPos(m_hWnd, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CDialog::EnableItem(int id, bool enable) const
+{
+    if (const HWND item = GetDlgItem(id))
+        ::EnableWindow(item, enable ? TRUE : FALSE);
+}
+
+bool CDialog::IsItemChecked(int id) const
+{
+    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void CDialog::CheckItem(int id, bool checked) const
+{
+    if (GetDlgItem(id))
+        ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+std::string CDialog::GetItemText(int id) const
+{
+    return WindowTextOf(GetDlgItem(id));
+}
+
+void CDialog::SetItemText(int id, const std::string& text) const
+{
+    if (const HWND item = GetDlgItem(id))
+        ::SetWindowTextA(item, text.c_str());
+}
+
 bool CDialog::UpdateData(bool save)
 {
     CDataExchange exchange(m_hWnd, save);

@@ -4,6 +4,8 @@
 #include "platform/DataExchange.h"
 #include "platform/ModalLoop.h"
 
+#include <string>
+
 class CDialog : public CModalWnd {
 public:
     // A dialog from the resource template `templateId` (0 for an in-memory template).
@@ -27,6 +29,13 @@ public:
     bool IsDialogMessageOf(MSG* msg) override;
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // A plain control switched by its id, so that it needs no object of its own. A missing
+    // control is left alone and reads as unchecked and empty.
+    void EnableItem(int id, bool enable) const;
+    bool IsItemChecked(int id) const;
+    void CheckItem(int id, bool checked) const;
+    std::string GetItemText(int id) const;
+    void SetItemText(int id, const std::string& text) const;
     void CenterWindow(HWND alternateOwner = nullptr);
     // Moves the values between the controls and the members; false (and the focus on the
     // control that failed) when a value cannot be taken.

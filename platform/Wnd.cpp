@@ -40,12 +40,25 @@ HWND ControlOf(HWND parent, UINT msg, WPARAM, LPARAM lParam)
         return item && item->CtlType != ODT_MENU ? GetDlgItem(parent, static_cast<int>(item->CtlID))
                                                  : nullptr;
     }
+    case WM_COMPAREITEM: {
+        const auto* item = reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);
+        return item ? item->hwndItem : nullptr;
+    }
+    case WM_DELETEITEM: {
+        const auto* item = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam);
+        return item ? item->hwndItem : nullptr;
+    }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
+    // A scroll bar or trackbar control; null for the window's own scroll bars.
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
         return reinterpret_cast<HWND>(lParam);
     }
     return nullptr;
@@ -218,12 +231,19 @@ bool CWnd::IsDialogMessageOf(MSG*)
     return false;
 }
 
+std::string WindowTextOf(HWND window)
+{
+    if (!window)
+        return {};
+    const int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    ::GetWindowTextA(window, text.data(), length + 1);
+    return text.data();
+}
+
 std::string CWnd::GetWindowText() const
 {
-    const int length = GetWindowTextLengthA(m_hWnd);
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    return text.data();
+    return WindowTextOf(m_hWnd);
 }
 
 void CWnd::SetWindowText(const std::string& text)

@@ -1,14 +1,17 @@
 // Window objects: the C++ object travels with its HWND and answers messages in WindowProc.
 // A window is bound in one of three ways: created by the object (CreateEx), a dialog bound
 // while it initialises, or an existing control attached by subclassing. Messages about a child
-// control (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*) are offered to the
-// control's own object first.
+// control (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*, the owner-draw and list
+// box item messages) are offered to the control's own object first.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+
+// The text of any window; empty for a null one.
+std::string WindowTextOf(HWND window);
 
 class CWnd {
 public:

@@ -7,13 +7,13 @@
 
 #include <vector>
 
-CDblClkPropPage::CDblClkPropPage() : CPropertyPage(IDD_DBLCLK_PAGE)
+CDblClkPropPage::CDblClkPropPage() : CSettingsPage(IDD_DBLCLK_PAGE)
 {
 }
 
 BOOL CDblClkPropPage::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CSettingsPage::OnInitDialog();
     m_commandList.AttachDlgItem(IDC_DBLCLK_COMMAND, m_hWnd);
     FillCommandList();
     m_commandList.SetFocus();
@@ -67,7 +67,7 @@ bool CDblClkPropPage::OnCommand(WORD id, WORD code, HWND control)
             OnListClosed();
         return true;
     }
-    return CPropertyPage::OnCommand(id, code, control);
+    return CSettingsPage::OnCommand(id, code, control);
 }
 
 void CDblClkPropPage::OnListClosed()
@@ -79,5 +79,5 @@ void CDblClkPropPage::OnListClosed()
     if (command == m_nCommand)
         return;
     m_nCommand = command;
-    SetModified(true);
+    MarkChanged(true);
 }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "platform/Controls.h"
-#include "platform/PropertySheet.h"
+#include "sheet/SettingsPage.h"
 
 #include <cstdint>
 
-class CDblClkPropPage : public CPropertyPage {
+// Each entry carries its command as item data, which data exchange does not reach; the command
+// is taken when the list closes.
+class CDblClkPropPage : public CSettingsPage {
 public:
     // The settings command, as when no double-click command was ever stored.
     static constexpr int32_t kDefaultCommand = 40005;
@@ -17,6 +19,8 @@ public:
     // The sheet sets the command before the page window exists and reads it back on apply.
     int32_t GetCommand() const { return m_nCommand; }
     void SetCommand(int32_t command) { m_nCommand = command; }
+    void TakeIn(const CSettingsData& settings) override { m_nCommand = settings.m_options.m_nDblClkCmd; }
+    void GiveBack(CSettingsData& settings) const override { settings.m_options.m_nDblClkCmd = m_nCommand; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -16,8 +16,20 @@ constexpr int kStyleCount = IDS_DISPLAY_TYPE_LAST - IDS_DISPLAY_TYPE_FIRST + 1;
 }  // namespace
 
 CDisplayPropPage::CDisplayPropPage(orv::Windows::CAppServices& services, orv::CProfile& profile)
-    : CPropertyPage(IDD_DISPLAY_PAGE), m_services(services), m_schemes(profile)
+    : CSettingsPage(IDD_DISPLAY_PAGE), m_services(services), m_schemes(profile)
 {
+}
+
+void CDisplayPropPage::TakeIn(const CSettingsData& settings)
+{
+    m_displaySet = settings.m_image.m_displaySet;
+    m_strSchemaName = settings.m_image.m_schemaName;
+    m_customColors = settings.m_image.m_customColors;
+}
+
+void CDisplayPropPage::GiveBack(CSettingsData& settings) const
+{
+    settings.m_image = {m_displaySet, m_strSchemaName, m_customColors};
 }
 
 void CDisplayPropPage::AttachControls()
@@ -25,19 +37,17 @@ void CDisplayPropPage::AttachControls()
     m_displayTypeList.AttachDlgItem(IDC_DISPLAY_TYPE, m_hWnd);
     m_textColorButton.AttachDlgItem(IDC_TEXT_COLOR, m_hWnd);
     m_backColorButton.AttachDlgItem(IDC_BACK_COLOR, m_hWnd);
-    m_transparentCheck.AttachDlgItem(IDC_TRANSPARENT, m_hWnd);
     m_sample.AttachDlgItem(IDC_SAMPLE, m_hWnd);
     m_startColorButton.AttachDlgItem(IDC_START_COLOR, m_hWnd);
     m_fadingSample.AttachDlgItem(IDC_FADING_SAMPLE, m_hWnd);
     m_endColorButton.AttachDlgItem(IDC_END_COLOR, m_hWnd);
     m_speedSlider.AttachDlgItem(IDC_FADING_SPEED, m_hWnd);
     m_schemeList.AttachDlgItem(IDC_SCHEMES, m_hWnd);
-    m_deleteButton.AttachDlgItem(IDC_SCHEME_DELETE, m_hWnd);
 }
 
 BOOL CDisplayPropPage::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CSettingsPage::OnInitDialog();
     AttachControls();
     m_displayTypeList.ResetContent();
     for (int style = 0; style < kStyleCount; ++style)
@@ -66,7 +76,7 @@ void CDisplayPropPage::UpdateControls()
     m_sample.SetTextColor(ds.m_crTextColor);
     m_sample.SetBackColor(ds.m_crBackColor);
     UpdateSampleText();
-    m_transparentCheck.SetCheck(ds.m_bTransparent != 0);
+    CheckItem(IDC_TRANSPARENT, ds.m_bTransparent != 0);
     if (ds.m_bTransparent) {
         m_backColorButton.EnableWindow(false);
         m_sample.SetBackColor(ds.m_crStartColor);
@@ -84,12 +94,12 @@ void CDisplayPropPage::UpdateControls()
 void CDisplayPropPage::FillSchemeList()
 {
     m_schemeList.ResetContent();
-    m_deleteButton.EnableWindow(false);
+    EnableItem(IDC_SCHEME_DELETE, false);
     for (const auto& scheme : m_schemes.Schemes())
         m_schemeList.AddString(scheme.first);
     // The list's own search: the first name that begins with the current one, case ignored.
     if (!m_strSchemaName.empty() && m_schemeList.SelectString(m_strSchemaName) != CB_ERR)
-        m_deleteButton.EnableWindow(true);
+        EnableItem(IDC_SCHEME_DELETE, true);
 }
 
 void CDisplayPropPage::MarkChanged(bool changed)
@@ -98,12 +108,13 @@ void CDisplayPropPage::MarkChanged(bool changed)
         m_strSchemaName.clear();
         if (m_hWnd) {
             m_schemeList.SetCurSel(-1);
-            m_deleteButton.EnableWindow(false);
+            EnableItem(IDC_SCHEME_DELETE, false);
         }
         SetModified(true);
         return;
     }
-    if (m_hWnd)
+    // A hidden page must not take the keys of the page shown.
+    if (m_hWnd && IsWindowVisible(m_hWnd))
         m_displayTypeList.SetFocus();
     SetModified(false);
 }
@@ -144,6 +155,11 @@ bool CDisplayPropPage::OnCommand(WORD id, WORD code, HWND control)
         if (code == BN_CLICKED)
             OnTransparentClicked();
         return true;
+    case IDC_FADING_SPEED:
+        // While the thumb moves nothing changes; the speed is taken when the drag or key ends.
+        if (code == CSliderCtrl::kEndTrack)
+            OnSpeedChosen();
+        return true;
     case IDC_SCHEMES:
         if (code == CBN_SELCHANGE)
             OnSchemeChosen();
@@ -157,18 +173,13 @@ bool CDisplayPropPage::OnCommand(WORD id, WORD code, HWND control)
             OnDeleteScheme();
         return true;
     }
-    return CPropertyPage::OnCommand(id, code, control);
+    return CSettingsPage::OnCommand(id, code, control);
 }
 
-LRESULT CDisplayPropPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+void CDisplayPropPage::OnSpeedChosen()
 {
-    // While the thumb moves nothing changes; the speed is taken when the drag or key ends.
-    if (msg == WM_HSCROLL && LOWORD(wParam) == TB_ENDTRACK &&
-        reinterpret_cast<HWND>(lParam) == m_speedSlider.Handle()) {
-        m_displaySet.m_nFadingStep = m_speedSlider.GetPos();
-        MarkChanged(true);
-    }
-    return CPropertyPage::WindowProc(msg, wParam, lParam);
+    m_displaySet.m_nFadingStep = m_speedSlider.GetPos();
+    MarkChanged(true);
 }
 
 void CDisplayPropPage::OnDisplayTypeChanged()
@@ -183,7 +194,7 @@ void CDisplayPropPage::OnDisplayTypeChanged()
 
 void CDisplayPropPage::OnTransparentClicked()
 {
-    m_displaySet.m_bTransparent = m_transparentCheck.GetCheck() ? 1 : 0;
+    m_displaySet.m_bTransparent = IsItemChecked(IDC_TRANSPARENT) ? 1 : 0;
     m_backColorButton.EnableWindow(m_displaySet.m_bTransparent == 0);
     m_sample.SetBackColor(m_displaySet.m_bTransparent ? m_displaySet.m_crStartColor
                                                       : m_displaySet.m_crBackColor);
@@ -227,7 +238,7 @@ void CDisplayPropPage::OnSchemeChosen()
 {
     const int selected = m_schemeList.GetCurSel();
     if (selected < 0) {
-        m_deleteButton.EnableWindow(false);
+        EnableItem(IDC_SCHEME_DELETE, false);
         return;
     }
     m_strSchemaName = m_schemeList.GetLBText(selected);
@@ -237,7 +248,7 @@ void CDisplayPropPage::OnSchemeChosen()
         UpdateControls();
         SetModified(true);
     }
-    m_deleteButton.EnableWindow(true);
+    EnableItem(IDC_SCHEME_DELETE, true);
 }
 
 void CDisplayPropPage::OnSaveScheme()
@@ -271,13 +282,13 @@ void CDisplayPropPage::OnDeleteScheme()
         return;
     if (!m_services.AskYesNo(GetAncestor(m_hWnd, GA_ROOT), IDS_CONFIRM_DELETE_ONE))
         return;
-    m_deleteButton.EnableWindow(false);
+    EnableItem(IDC_SCHEME_DELETE, false);
     const std::string name = m_schemeList.GetLBText(selected);
     const auto before = m_schemes.Schemes();
     m_schemes.Remove(name);
     if (!m_schemes.SaveSchemes()) {
         RestoreSchemes(before);
-        m_deleteButton.EnableWindow(true);
+        EnableItem(IDC_SCHEME_DELETE, true);
         m_services.ShowError(IDS_SCHEMA_DELETE_FAILED, name.c_str());
         return;
     }

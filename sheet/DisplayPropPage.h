@@ -4,7 +4,7 @@
 
 #include "core/Profile.h"
 #include "framework/AppServices.h"
-#include "platform/PropertySheet.h"
+#include "sheet/SettingsPage.h"
 #include "settings/CustomColors.h"
 #include "settings/DisplaySet.h"
 #include "settings/SchemaMap.h"
@@ -15,7 +15,9 @@
 #include <map>
 #include <string>
 
-class CDisplayPropPage : public CPropertyPage {
+// Every control takes effect the moment it changes, as the samples show it at once; so the values
+// move per notification, not through data exchange.
+class CDisplayPropPage : public CSettingsPage {
 public:
     // The registry takes value names of at most this many characters.
     static constexpr size_t kMaxSchemeNameLength = 16383;
@@ -28,17 +30,18 @@ public:
     CDisplaySet& DisplaySet() { return m_displaySet; }
     std::string& SchemaName() { return m_strSchemaName; }
     CCustomColors& CustomColors() { return m_customColors; }
+    void TakeIn(const CSettingsData& settings) override;
+    void GiveBack(CSettingsData& settings) const override;
 
     // true: a setting was changed by hand, so the settings no longer are the named scheme.
     // false: the sheet has applied; the page is unmodified again.
-    void MarkChanged(bool changed);
+    void MarkChanged(bool changed) override;
 
     const CSchemaMap& Schemes() const { return m_schemes; }
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void AttachControls();
@@ -52,6 +55,7 @@ private:
 
     void OnDisplayTypeChanged();
     void OnTransparentClicked();
+    void OnSpeedChosen();
     void OnColorClicked(WORD id);
     void OnSchemeChosen();
     void OnSaveScheme();
@@ -69,12 +73,10 @@ private:
     CComboBox m_displayTypeList;
     CColorButton m_textColorButton{kNoColor};
     CColorButton m_backColorButton{kNoColor};
-    CButton m_transparentCheck;
     CColorSample m_sample;
     CColorButton m_startColorButton{kNoColor};
     CFadingSample m_fadingSample;
     CColorButton m_endColorButton{kNoColor};
     CSliderCtrl m_speedSlider;
     CComboBox m_schemeList;
-    CButton m_deleteButton;
 };

@@ -4,14 +4,13 @@
 
 #include "core/DateTime.h"
 #include "core/TerminList.h"
-#include "framework/AppServices.h"
-#include "platform/SizingDialog.h"
-#include "platform/Controls.h"
+#include "framework/AppDialog.h"
 #include "sheet/InfoListCtrl.h"
 
 #include <string>
 
-class CInfoDlg : public orv::Windows::CAccelDialog {
+// The two version lines go out through data exchange; the list shows its own copy itself.
+class CInfoDlg : public orv::Windows::CAppDialog {
 public:
     // The time left is counted from `now`; `services` show the help page.
     CInfoDlg(orv::Windows::CAppServices& services, HWND parent, const CDateTime& now);
@@ -25,14 +24,13 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool DoDataExchange(CDataExchange& exchange) override;
 
 private:
-    orv::Windows::CAppServices& m_services;
     CDateTime m_now;
     CTerminList m_termine;
-    CStatic m_versionLine;
-    CStatic m_legalLine;
+    std::string m_strVersionLine;
+    std::string m_strLegalLine;
     CInfoListCtrl m_list;
     std::string m_strVersionSource;
 };

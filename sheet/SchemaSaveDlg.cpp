@@ -4,13 +4,13 @@
 #include "res/resource.h"
 
 CSchemaSaveDlg::CSchemaSaveDlg(orv::Windows::CAppServices& services, HWND parent)
-    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_SCHEMA_SAVE, parent), m_services(services)
+    : CAppDialog(services, IDD_SCHEMA_SAVE, kHelpTopic, parent)
 {
 }
 
 BOOL CSchemaSaveDlg::OnInitDialog()
 {
-    CAccelDialog::OnInitDialog();
+    CAppDialog::OnInitDialog();
     UpdateData(false);
     m_nameEdit.AttachDlgItem(IDC_SCHEME_NAME, m_hWnd);
     m_nameEdit.SetSel(0, -1);
@@ -25,21 +25,12 @@ bool CSchemaSaveDlg::DoDataExchange(CDataExchange& exchange)
     return exchange.Text(IDC_SCHEME_NAME, m_strName);
 }
 
-bool CSchemaSaveDlg::OnCommand(WORD id, WORD code, HWND control)
-{
-    if (id == ID_HELP) {
-        m_services.ShowHelpTopic(kHelpTopic);
-        return true;
-    }
-    return CAccelDialog::OnCommand(id, code, control);
-}
-
 void CSchemaSaveDlg::OnOK()
 {
     if (!UpdateData(true))
         return;
     if (m_strName.empty()) {
-        m_services.ShowError(IDS_ERR_NO_SCHEMA_NAME);
+        Services().ShowError(IDS_ERR_NO_SCHEMA_NAME);
         m_nameEdit.SetFocus();
         return;
     }

@@ -1,13 +1,12 @@
 // "Schema speichern": asks for the name under which the display settings are kept as a scheme.
 #pragma once
 
-#include "framework/AppServices.h"
-#include "platform/SizingDialog.h"
+#include "framework/AppDialog.h"
 #include "platform/Controls.h"
 
 #include <string>
 
-class CSchemaSaveDlg : public orv::Windows::CAccelDialog {
+class CSchemaSaveDlg : public orv::Windows::CAppDialog {
 public:
     static constexpr int kMaxNameLength = 300;
     static constexpr const char* kHelpTopic = "ref_dlg_schema.html";
@@ -21,10 +20,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool DoDataExchange(CDataExchange& exchange) override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
     void OnOK() override;
 
 private:
-    orv::Windows::CAppServices& m_services;
     CEdit m_nameEdit;
 };

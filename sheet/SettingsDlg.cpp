@@ -1,36 +1,27 @@
-// Settings sheet: pages in their fixed order, copy in and out, Apply, help per page, placement.
+// Settings sheet: pages from their rows, copy in and out, Apply, help per page, placement.
 #include "sheet/SettingsDlg.h"
 
-#include "core/TerminList.h"
 #include "framework/WinApp.h"
 #include "platform/ResourceText.h"
 #include "res/resource.h"
-#include "sheet/DblClkPropPage.h"
-#include "sheet/DisplayPropPage.h"
-#include "sheet/TerminePropPage.h"
-
-namespace {
-
-const char* const kPageHelp[] = {"ref_dlg_termine.html", "ref_dlg_anzeige.html", "ref_dlg_dblclk.html"};
-
-}  // namespace
 
 CSettingsDlg::CSettingsDlg(orv::Windows::CAppServices& services, UINT captionId, HWND parent,
-                           int firstPage)
+                           int firstPage, std::vector<CSettingsPageRow> pages)
     : CPropertySheet(LoadResourceText(static_cast<int>(captionId)), parent, firstPage),
-      m_services(services), m_accelerators(IDR_DIALOG_ACCEL)
+      m_services(services), m_accelerators(IDR_DIALOG_ACCEL), m_rows(std::move(pages))
 {
 }
 
 INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(CModalWnd&)>& runModal)
 {
     m_pTarget = &target;
-    orv::CProfile& profile = target.Profile();
-    m_pTerminePage = AddPage(MakeTerminePage(profile));
-    m_pDisplayPage = AddPage(MakeDisplayPage(profile));
-    m_pDblClkPage = AddPage(MakeDblClkPage());
-    for (size_t i = 0; i < GetPageCount(); ++i)
-        GetPage(i)->AddPageFlags(PSP_HASHELP);
+    if (GetPageCount() == 0) {
+        for (const CSettingsPageRow& row : m_rows) {
+            std::unique_ptr<CSettingsPage> page = row.make(m_services, target.Profile());
+            page->AddPageFlags(PSP_HASHELP);
+            AddPage(std::move(page));
+        }
+    }
     CopyIn();
     const INT_PTR result = runModal ? runModal(*this) : m_services.RunModal(*this);
     if (result == IDOK)
@@ -39,43 +30,25 @@ INT_PTR CSettingsDlg::Run(CSettingsTarget& target, const std::function<INT_PTR(C
     return result;
 }
 
-std::unique_ptr<CTerminePropPage> CSettingsDlg::MakeTerminePage(orv::CProfile& profile)
+CSettingsPage* CSettingsDlg::GetSettingsPage(size_t index) const
 {
-    return std::make_unique<CTerminePropPage>(m_services, profile);
-}
-
-std::unique_ptr<CDisplayPropPage> CSettingsDlg::MakeDisplayPage(orv::CProfile& profile)
-{
-    return std::make_unique<CDisplayPropPage>(m_services, profile);
-}
-
-std::unique_ptr<CDblClkPropPage> CSettingsDlg::MakeDblClkPage()
-{
-    return std::make_unique<CDblClkPropPage>();
+    return static_cast<CSettingsPage*>(GetPage(index));
 }
 
 void CSettingsDlg::CopyIn()
 {
-    CTerminList& termine = m_pTerminePage->Termine();
-    termine = m_pTarget->GetTermine();
-    termine.m_bModified = true;
-
-    const CImageSettings image = m_pTarget->GetImage();
-    m_pDisplayPage->DisplaySet() = image.m_displaySet;
-    m_pDisplayPage->SchemaName() = image.m_schemaName;
-    m_pDisplayPage->CustomColors() = image.m_customColors;
-
-    m_pDblClkPage->SetCommand(m_pTarget->GetOptions().m_nDblClkCmd);
+    const CSettingsData live = m_pTarget->GetSettings();
+    for (size_t i = 0; i < GetPageCount(); ++i)
+        GetSettingsPage(i)->TakeIn(live);
 }
 
 void CSettingsDlg::CopyOut()
 {
-    m_pTarget->SetTermine(m_pTerminePage->Termine());
-    m_pTarget->SetImage({m_pDisplayPage->DisplaySet(), m_pDisplayPage->SchemaName(),
-                         m_pDisplayPage->CustomColors()});
-    CTimerOptions options = m_pTarget->GetOptions();
-    options.m_nDblClkCmd = m_pDblClkPage->GetCommand();
-    m_pTarget->SetOptions(options);
+    // Read afresh: what no page edits goes back as it is now.
+    CSettingsData edited = m_pTarget->GetSettings();
+    for (size_t i = 0; i < GetPageCount(); ++i)
+        GetSettingsPage(i)->GiveBack(edited);
+    m_pTarget->SetSettings(edited);
 }
 
 void CSettingsDlg::Apply()
@@ -86,17 +59,16 @@ void CSettingsDlg::Apply()
             return;
     }
     CopyOut();
-    m_pDisplayPage->MarkChanged(false);
-    m_pTerminePage->MarkModified(false);
-    m_pDblClkPage->SetModified(false);
+    for (size_t i = 0; i < GetPageCount(); ++i)
+        GetSettingsPage(i)->MarkChanged(false);
 }
 
 void CSettingsDlg::ShowHelp() const
 {
     const int active = GetActiveIndex();
-    if (active < 0 || active >= static_cast<int>(std::size(kPageHelp)))
+    if (active < 0 || static_cast<size_t>(active) >= m_rows.size())
         return;
-    m_services.ShowHelpTopic(kPageHelp[active]);
+    m_services.ShowHelpTopic(m_rows[static_cast<size_t>(active)].helpTopic);
 }
 
 void CSettingsDlg::OnInitSheet()

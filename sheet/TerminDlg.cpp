@@ -23,36 +23,35 @@ SYSTEMTIME ToSystemTime(const CDateTime& value)
 }  // namespace
 
 CTerminDlg::CTerminDlg(orv::Windows::CAppServices& services, HWND parent)
-    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN, parent), m_services(services)
+    : CAppDialog(services, IDD_TERMIN, "ref_dlg_termin.html", parent)
 {
 }
 
 BOOL CTerminDlg::OnInitDialog()
 {
-    CAccelDialog::OnInitDialog();
+    CAppDialog::OnInitDialog();
     CenterWindow();
     m_cbPreposition.AttachDlgItem(IDC_PREPOSITION, m_hWnd);
     m_edDescription.AttachDlgItem(IDC_DESCRIPTION, m_hWnd);
-
-    m_date = m_time = ToSystemTime(m_termin.m_dtTarget);
-    m_bYearly = m_termin.m_bYearly ? 1 : 0;
-    if (!UpdateData(false)) {
-        // The pickers start centuries after the first year an appointment may have, and no
-        // range message reaches further back. Shown as today, OK would overwrite the date.
-        m_services.ShowError(IDS_TERMIN_DATE_NOT_SHOWN, FormatGermanDateTime(m_termin.m_dtTarget).c_str());
-        EndDialog(IDCANCEL);
-        return FALSE;
-    }
-
+    // The choices first: a selection needs its entries.
     for (int index = 0; index < kPrepositionCount; ++index) {
         std::string text = PrepositionText(index);
         text.pop_back();  // the blank that follows it in a sentence
         m_cbPreposition.AddString(text);
     }
-    m_cbPreposition.SetCurSel(m_termin.m_nPreposition);
-
-    m_edDescription.SetWindowText(m_termin.m_strDescription);
     m_edDescription.LimitText(kDescriptionLimit);
+
+    m_date = m_time = ToSystemTime(m_termin.m_dtTarget);
+    m_bYearly = m_termin.m_bYearly ? 1 : 0;
+    m_nPreposition = m_termin.m_nPreposition;
+    m_strDescription = m_termin.m_strDescription;
+    if (!UpdateData(false)) {
+        // The pickers start centuries after the first year an appointment may have, and no
+        // range message reaches further back. Shown as today, OK would overwrite the date.
+        Services().ShowError(IDS_TERMIN_DATE_NOT_SHOWN, FormatGermanDateTime(m_termin.m_dtTarget).c_str());
+        EndDialog(IDCANCEL);
+        return FALSE;
+    }
 
     ::SetFocus(GetDlgItem(IDC_DATE));
     return FALSE;
@@ -60,34 +59,27 @@ BOOL CTerminDlg::OnInitDialog()
 
 bool CTerminDlg::DoDataExchange(CDataExchange& exchange)
 {
-    return exchange.DateTime(IDC_DATE, m_date) && exchange.DateTime(IDC_TIME, m_time) &&
-           exchange.Check(IDC_YEARLY, m_bYearly);
-}
-
-bool CTerminDlg::OnCommand(WORD id, WORD code, HWND control)
-{
-    if (id == ID_HELP) {
-        m_services.ShowHelpTopic("ref_dlg_termin.html");
-        return true;
-    }
-    return CAccelDialog::OnCommand(id, code, control);
+    return exchange.Text(IDC_DESCRIPTION, m_strDescription) && exchange.DateTime(IDC_DATE, m_date) &&
+           exchange.DateTime(IDC_TIME, m_time) && exchange.Check(IDC_YEARLY, m_bYearly) &&
+           exchange.ComboIndex(IDC_PREPOSITION, m_nPreposition);
 }
 
 void CTerminDlg::OnOK()
 {
-    const std::string description = m_edDescription.GetWindowText();
-    if (description.empty()) {
-        m_services.ShowError(IDS_ERR_NO_DESCRIPTION);
+    const bool taken = UpdateData(true);
+    // An empty description is named before any other fault.
+    if (m_strDescription.empty()) {
+        Services().ShowError(IDS_ERR_NO_DESCRIPTION);
         m_edDescription.SetFocus();
         return;
     }
-    if (!UpdateData(true))
+    if (!taken)
         return;
     CDateTime target;
     target.SetDateTime(m_date.wYear, m_date.wMonth, m_date.wDay, m_time.wHour, m_time.wMinute, m_time.wSecond);
     m_termin.m_dtTarget = target;
     m_termin.m_bYearly = m_bYearly;
-    m_termin.m_nPreposition = std::max(0, m_cbPreposition.GetCurSel());
-    m_termin.m_strDescription = description;
-    CAccelDialog::OnOK();
+    m_termin.m_nPreposition = std::max(0, m_nPreposition);
+    m_termin.m_strDescription = m_strDescription;
+    CAppDialog::OnOK();
 }

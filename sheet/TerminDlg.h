@@ -2,12 +2,12 @@
 #pragma once
 
 #include "core/Termin.h"
-#include "framework/AppServices.h"
-#include "platform/SizingDialog.h"
-#include "platform/Controls.h"
+#include "framework/AppDialog.h"
 #include "sheet/DescriptionEdit.h"
 
-class CTerminDlg : public orv::Windows::CAccelDialog {
+#include <string>
+
+class CTerminDlg : public orv::Windows::CAppDialog {
 public:
     static constexpr int kDescriptionLimit = 30;
 
@@ -20,14 +20,15 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool DoDataExchange(CDataExchange& exchange) override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
     void OnOK() override;
 
 private:
-    orv::Windows::CAppServices& m_services;
     CComboBox m_cbPreposition;
+    // Bound for its own keys and paste; its text is exchanged like the other values.
     CDescriptionEdit m_edDescription;
     SYSTEMTIME m_date{};
     SYSTEMTIME m_time{};
     int32_t m_bYearly = 1;
+    int32_t m_nPreposition = 0;
+    std::string m_strDescription;
 };

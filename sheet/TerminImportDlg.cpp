@@ -4,16 +4,15 @@
 #include "res/resource.h"
 
 CTerminImportDlg::CTerminImportDlg(orv::Windows::CAppServices& services, HWND parent)
-    : CAccelDialog(0, IDR_DIALOG_ACCEL, IDD_TERMIN_IMPORT, parent), m_services(services)
+    : CAppDialog(services, IDD_TERMIN_IMPORT, "ref_dlg_terminimport.html", parent)
 {
 }
 
 BOOL CTerminImportDlg::OnInitDialog()
 {
-    CAccelDialog::OnInitDialog();
+    CAppDialog::OnInitDialog();
     CenterWindow();
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
-    m_importButton.AttachDlgItem(IDOK, m_hWnd);
     m_resizer.Init(m_hWnd, {{IDC_IMPORT_FRAME, CResizer::kLeft | CResizer::kTop | CResizer::kRight | CResizer::kBottom},
                             {IDC_LIST, CResizer::kLeft | CResizer::kTop | CResizer::kRight | CResizer::kBottom},
                             {IDOK, CResizer::kRight | CResizer::kBottom},
@@ -27,23 +26,14 @@ BOOL CTerminImportDlg::OnInitDialog()
 
 void CTerminImportDlg::Layout(int width, int height)
 {
-    CAccelDialog::Layout(width, height);
+    CAppDialog::Layout(width, height);
     const SIZE laidOut = GetLayoutSize();
     m_resizer.OnSize(laidOut.cx, laidOut.cy);
 }
 
 void CTerminImportDlg::UpdateImportButton()
 {
-    m_importButton.EnableWindow(m_list.GetSelectedCount() > 0);
-}
-
-bool CTerminImportDlg::OnCommand(WORD id, WORD code, HWND control)
-{
-    if (id == ID_HELP) {
-        m_services.ShowHelpTopic("ref_dlg_terminimport.html");
-        return true;
-    }
-    return CAccelDialog::OnCommand(id, code, control);
+    EnableItem(IDOK, m_list.GetSelectedCount() > 0);
 }
 
 bool CTerminImportDlg::OnNotify(NMHDR* header, LRESULT& result)
@@ -53,7 +43,7 @@ bool CTerminImportDlg::OnNotify(NMHDR* header, LRESULT& result)
         result = 0;
         return true;
     }
-    return CAccelDialog::OnNotify(header, result);
+    return CAppDialog::OnNotify(header, result);
 }
 
 void CTerminImportDlg::OnOK()
@@ -66,5 +56,5 @@ void CTerminImportDlg::OnOK()
     unselected.Sort();
     m_termine.RemoveIndices(unselected);
     m_list.Refill();
-    CAccelDialog::OnOK();
+    CAppDialog::OnOK();
 }

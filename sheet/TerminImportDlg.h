@@ -2,13 +2,12 @@
 #pragma once
 
 #include "core/TerminList.h"
-#include "framework/AppServices.h"
-#include "platform/SizingDialog.h"
-#include "platform/Controls.h"
+#include "framework/AppDialog.h"
 #include "platform/Resizer.h"
 #include "sheet/TerminListCtrl.h"
 
-class CTerminImportDlg : public orv::Windows::CAccelDialog {
+// The rows are the list's own; no value is exchanged with a control.
+class CTerminImportDlg : public orv::Windows::CAppDialog {
 public:
     // `services` show the help page.
     CTerminImportDlg(orv::Windows::CAppServices& services, HWND parent);
@@ -18,7 +17,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     void OnOK() override;
     // The list grows with the dialog; the buttons keep to the lower right corner.
@@ -27,8 +25,6 @@ protected:
 private:
     void UpdateImportButton();
 
-    orv::Windows::CAppServices& m_services;
     CTerminListCtrl m_list;
-    CButton m_importButton;
     CResizer m_resizer;
 };

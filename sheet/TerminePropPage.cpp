@@ -6,18 +6,26 @@
 #include "sheet/TerminDlg.h"
 
 CTerminePropPage::CTerminePropPage(orv::Windows::CAppServices& services, orv::CProfile& profile)
-    : CPropertyPage(IDD_TERMINE_PAGE), m_services(services), m_profile(profile)
+    : CSettingsPage(IDD_TERMINE_PAGE), m_services(services), m_profile(profile)
 {
+}
+
+void CTerminePropPage::TakeIn(const CSettingsData& settings)
+{
+    m_termine = settings.m_termine;
+    m_termine.m_bModified = true;
+}
+
+void CTerminePropPage::GiveBack(CSettingsData& settings) const
+{
+    settings.m_termine = m_termine;
 }
 
 BOOL CTerminePropPage::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CSettingsPage::OnInitDialog();
     LoadFolders();
-    m_exportButton.AttachDlgItem(IDC_EXPORT, m_hWnd);
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
-    m_changeButton.AttachDlgItem(IDC_CHANGE, m_hWnd);
-    m_deleteButton.AttachDlgItem(IDC_DELETE, m_hWnd);
     m_list.InitList(&m_termine);
     m_list.Refill();
     UpdateButtons();
@@ -26,7 +34,7 @@ BOOL CTerminePropPage::OnInitDialog()
 
 void CTerminePropPage::OnDestroy()
 {
-    CPropertyPage::OnDestroy();
+    CSettingsPage::OnDestroy();
     SaveFolders();
 }
 
@@ -53,19 +61,20 @@ void CTerminePropPage::UpdateButtons()
     if (!m_hWnd)
         return;
     const int selected = m_list.GetSelectedCount();
-    m_changeButton.EnableWindow(selected == 1);
-    m_deleteButton.EnableWindow(selected >= 1);
-    m_exportButton.EnableWindow(selected >= 1);
+    EnableItem(IDC_CHANGE, selected == 1);
+    EnableItem(IDC_DELETE, selected >= 1);
+    EnableItem(IDC_EXPORT, selected >= 1);
 }
 
-void CTerminePropPage::MarkModified(bool modified)
+void CTerminePropPage::MarkChanged(bool changed)
 {
     if (m_hWnd) {
-        if (!modified)
+        // A hidden page must not take the keys of the page shown.
+        if (!changed && IsWindowVisible(m_hWnd))
             m_list.SetFocus();
         UpdateButtons();
     }
-    SetModified(modified);
+    SetModified(changed);
 }
 
 bool CTerminePropPage::OnCommand(WORD id, WORD code, HWND control)
@@ -77,7 +86,7 @@ bool CTerminePropPage::OnCommand(WORD id, WORD code, HWND control)
     case IDC_EXPORT: OnExport(); return true;
     case IDC_IMPORT: OnImport(); return true;
     }
-    return CPropertyPage::OnCommand(id, code, control);
+    return CSettingsPage::OnCommand(id, code, control);
 }
 
 bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
@@ -103,7 +112,7 @@ bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
             return true;
         }
     }
-    return CPropertyPage::OnNotify(header, result);
+    return CSettingsPage::OnNotify(header, result);
 }
 
 void CTerminePropPage::OnNew()
@@ -116,7 +125,7 @@ void CTerminePropPage::OnNew()
     m_termine.SetSize(m_termine.GetSize() + 1);
     m_termine[m_termine.GetSize() - 1] = dialog.m_termin;
     m_list.Refill();
-    MarkModified(true);
+    MarkChanged(true);
 }
 
 void CTerminePropPage::OnChange()
@@ -133,7 +142,7 @@ void CTerminePropPage::OnChange()
     // Rows and selection stay; the edited row shows its new texts.
     m_list.Sort(-1);
     m_list.Invalidate();
-    MarkModified(true);
+    MarkChanged(true);
 }
 
 void CTerminePropPage::OnDelete()
@@ -148,6 +157,6 @@ void CTerminePropPage::OnDelete()
         return;
     m_termine.RemoveIndices(positions);
     m_list.Refill();
-    MarkModified(true);
+    MarkChanged(true);
     m_list.SetFocus();
 }

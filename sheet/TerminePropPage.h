@@ -5,13 +5,13 @@
 #include "core/Profile.h"
 #include "core/TerminList.h"
 #include "framework/AppServices.h"
-#include "platform/Controls.h"
-#include "platform/PropertySheet.h"
+#include "sheet/SettingsPage.h"
 #include "sheet/TerminListCtrl.h"
 
 #include <string>
 
-class CTerminePropPage : public CPropertyPage {
+// The rows are the list's own; no value is exchanged with a control.
+class CTerminePropPage : public CSettingsPage {
 public:
     static constexpr const char* kSection = "Settings\\Termine";
 
@@ -21,9 +21,11 @@ public:
 
     // The working list: the sheet fills it before the page opens and reads it back.
     CTerminList& Termine() { return m_termine; }
+    void TakeIn(const CSettingsData& settings) override;
+    void GiveBack(CSettingsData& settings) const override;
     // Enables (true) or disables (false) the sheet's apply button; false also gives the list
-    // the focus. The buttons follow the selection either way.
-    void MarkModified(bool modified);
+    // the focus while the page is shown. The buttons follow the selection either way.
+    void MarkChanged(bool changed) override;
 
     // The file work of "&Exportieren" and "&Importieren" once the path is chosen.
     void WriteListFile(const CIndexArray& positions, const std::string& path);
@@ -51,8 +53,5 @@ private:
     std::string m_strExportPath;
     std::string m_strImportPath;
     CTerminList m_termine;
-    CButton m_exportButton;
     CTerminListCtrl m_list;
-    CButton m_changeButton;
-    CButton m_deleteButton;
 };

@@ -98,5 +98,5 @@ void CTerminePropPage::ReadListFile(const std::string& path)
     for (size_t i = 0; i < dialog.m_termine.GetSize(); ++i)
         m_termine[first + i] = dialog.m_termine[i];
     m_list.Refill();
-    MarkModified(true);
+    MarkChanged(true);
 }

@@ -15,7 +15,7 @@ bool CTimerDialogs::RunSettings(HWND window, CSettingsTarget& target, CTerminMod
         return false;
     // For this sheet alone: a request while it runs ended above and leaves its recording be.
     const CTerminModel::CRecordingHandled recording(model);
-    CSettingsDlg sheet(m_services, IDS_SETTINGS_CAPTION, window, CSettingsDlg::kPageTermine);
+    CSettingsDlg sheet(m_services, IDS_SETTINGS_CAPTION, window);
     sheet.Run(target, [this, window](CModalWnd& dialog) { return Run(window, dialog); });
     return true;
 }

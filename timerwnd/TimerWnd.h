@@ -8,7 +8,7 @@
 #include "platform/Accelerators.h"
 #include "settings/ImageSettings.h"
 #include "settings/TimerOptions.h"
-#include "sheet/SettingsDlg.h"
+#include "sheet/SettingsTarget.h"
 #include "timerwnd/DueAnnouncer.h"
 #include "timerwnd/TimerDialogs.h"
 #include "timerwnd/TimerTrayIcon.h"
@@ -44,14 +44,18 @@ public:
     SIZE GetFrameExtent() const { return m_frameExtent; }
     int GetFrameChangePending() const { return m_frameChangePending; }
 
-    const CTerminList& GetTermine() const override { return m_model.GetTermine(); }
-    void SetTermine(const CTerminList& edited) override { m_model.TakeEdited(edited); }
-    CImageSettings GetImage() const override { return m_image; }
-    void SetImage(const CImageSettings& image) override;
+    CSettingsData GetSettings() const override { return {m_model.GetTermine(), m_image, m_options}; }
+    void SetSettings(const CSettingsData& edited) override
+    {
+        m_model.TakeEdited(edited.m_termine);
+        SetImage(edited.m_image);
+        SetOptions(edited.m_options);
+    }
     orv::CProfile& Profile() override { return m_profile; }
-    CTimerOptions GetOptions() const override { return m_options; }
+    void SetImage(const CImageSettings& image);
+    CTimerOptions GetOptions() const { return m_options; }
     // Takes edited options (the placement stays the window's) and applies what changed.
-    void SetOptions(const CTimerOptions& options) override;
+    void SetOptions(const CTimerOptions& options);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

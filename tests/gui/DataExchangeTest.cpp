@@ -97,3 +97,37 @@ TEST_F(DataExchangeTest, DateOutsideThePickersRangeIsNotShownAndNamesThePicker)
     EXPECT_EQ(read.wYear, 1800);
     EXPECT_EQ(read.wSecond, 15);
 }
+
+TEST(DialogItems, PlainControlsAreSwitchedByIdAndAMissingOneReadsEmpty)
+{
+    CPlainWindow owner;
+    CEmptyDialog dialog(owner.Handle());
+    bool disabled = false, checked = false, unchecked = true, missingChecked = true;
+    std::string text, missingText = "?";
+    AfterDelay(50, [&] {
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        CreateWindowExA(0, "BUTTON", "X", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 100, 20,
+                        dialog.Handle(), reinterpret_cast<HMENU>(kCheck), instance, nullptr);
+        dialog.EnableItem(kCheck, false);
+        disabled = !IsWindowEnabled(dialog.GetDlgItem(kCheck));
+        dialog.CheckItem(kCheck, true);
+        checked = dialog.IsItemChecked(kCheck);
+        dialog.CheckItem(kCheck, false);
+        unchecked = !dialog.IsItemChecked(kCheck);
+        dialog.SetItemText(kCheck, "Transparent");
+        text = dialog.GetItemText(kCheck);
+        dialog.EnableItem(999, false);
+        dialog.CheckItem(999, true);
+        dialog.SetItemText(999, "nirgends");
+        missingChecked = dialog.IsItemChecked(999);
+        missingText = dialog.GetItemText(999);
+        dialog.EndDialog(IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(unchecked);
+    EXPECT_EQ(text, "Transparent");
+    EXPECT_FALSE(missingChecked);
+    EXPECT_EQ(missingText, "");
+}

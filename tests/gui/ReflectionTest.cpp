@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 constexpr int kButton = 200;
@@ -236,4 +239,62 @@ TEST(Attach, AControlDestroyedBeforeItsObjectLeavesItUnbound)
     EXPECT_EQ(object.GetSafeHwnd(), nullptr);
     EXPECT_FALSE(object.IsAttached());
     EXPECT_EQ(object.Detach(), nullptr);
+}
+
+namespace {
+
+// Records which messages about it reach its own object.
+class CRecordingControl : public CWnd {
+public:
+    std::vector<UINT> reflected;
+
+protected:
+    bool OnMessageReflect(UINT msg, WPARAM, LPARAM, LRESULT& result) override
+    {
+        reflected.push_back(msg);
+        result = 0;
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST(Reflection, ScrollAndItemMessagesOfAControlReachItsObjectAndTheWindowsOwnScrollDoesNot)
+{
+    CPlainWindow owner;
+    CHostDialog dialog(owner.Handle());
+    CRecordingControl control;
+    struct Case {
+        UINT msg;
+        bool fromControl;  // lParam names the control (scroll) or its item structure does
+        bool reflected;
+    };
+    const Case cases[] = {
+        {WM_HSCROLL, true, true},      {WM_VSCROLL, true, true},     {WM_HSCROLL, false, false},
+        {WM_VSCROLL, false, false},    {WM_DELETEITEM, true, true},  {WM_COMPAREITEM, true, true},
+        {WM_VKEYTOITEM, true, true},   {WM_CHARTOITEM, true, true},
+    };
+    std::vector<std::string> wrong;
+    AfterDelay(50, [&] {
+        const HWND edit = dialog.GetDlgItem(kEdit);
+        EXPECT_TRUE(control.Attach(edit));
+        for (const Case& c : cases) {
+            control.reflected.clear();
+            DELETEITEMSTRUCT deleted{ODT_LISTBOX, static_cast<UINT>(kEdit), 0, edit, 0};
+            COMPAREITEMSTRUCT compared{ODT_LISTBOX, static_cast<UINT>(kEdit), edit, 0, 0, 0, 0, 0};
+            LPARAM lParam = c.fromControl ? reinterpret_cast<LPARAM>(edit) : 0;
+            if (c.msg == WM_DELETEITEM)
+                lParam = reinterpret_cast<LPARAM>(&deleted);
+            if (c.msg == WM_COMPAREITEM)
+                lParam = reinterpret_cast<LPARAM>(&compared);
+            SendMessageA(dialog.Handle(), c.msg, kEdit, lParam);
+            const bool reached = control.reflected == std::vector<UINT>{c.msg};
+            if (reached != c.reflected)
+                wrong.push_back("message " + std::to_string(c.msg) + (c.fromControl ? " of the control" : " of the window"));
+        }
+        control.Detach();
+        dialog.EndDialog(IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(wrong, std::vector<std::string>{});
 }

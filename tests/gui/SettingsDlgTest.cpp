@@ -36,40 +36,44 @@ std::vector<std::string> Texts(const CTerminList& list)
 class CTestTarget : public CSettingsTarget {
 public:
     CTestTarget(orv::CProfile& profile, const CCoreHost& host) : model(profile, host), m_profile(profile) {}
-    const CTerminList& GetTermine() const override { return model.GetTermine(); }
-    void SetTermine(const CTerminList& edited) override { model.TakeEdited(edited); }
-    CImageSettings GetImage() const override { return image; }
-    void SetImage(const CImageSettings& taken) override { image = taken; }
-    orv::CProfile& Profile() override { return m_profile; }
-    CTimerOptions GetOptions() const override { return options; }
-    void SetOptions(const CTimerOptions& taken) override
+    CSettingsData GetSettings() const override { return {model.GetTermine(), image, options}; }
+    void SetSettings(const CSettingsData& edited) override
     {
-        options = taken;
-        ++optionsTaken;
+        model.TakeEdited(edited.m_termine);
+        image = edited.m_image;
+        options = edited.m_options;
+        ++taken;
     }
+    orv::CProfile& Profile() override { return m_profile; }
+    const CTerminList& GetTermine() const { return model.GetTermine(); }
 
     CTerminModel model;
     CImageSettings image;
     CTimerOptions options;
-    int optionsTaken = 0;
+    int taken = 0;
 
 private:
     orv::CProfile& m_profile;
 };
 
-// The sheet's pages while it runs, in their fixed order.
-CTerminePropPage* TermineOf(const CSettingsDlg& sheet)
+// The row of the sheet's page of type `Page`, found by what its row makes.
+template <typename Page>
+int IndexOf(const CSettingsDlg& sheet)
 {
-    return static_cast<CTerminePropPage*>(sheet.GetPage(CSettingsDlg::kPageTermine));
+    for (size_t i = 0; i < sheet.GetPageCount(); ++i)
+        if (dynamic_cast<Page*>(sheet.GetPage(i)))
+            return static_cast<int>(i);
+    ADD_FAILURE() << "the sheet has no such page";
+    return 0;
 }
-CDisplayPropPage* DisplayOf(const CSettingsDlg& sheet)
+template <typename Page>
+Page* PageOf(const CSettingsDlg& sheet)
 {
-    return static_cast<CDisplayPropPage*>(sheet.GetPage(CSettingsDlg::kPageDisplay));
+    return static_cast<Page*>(sheet.GetPage(static_cast<size_t>(IndexOf<Page>(sheet))));
 }
-CDblClkPropPage* DblClkOf(const CSettingsDlg& sheet)
-{
-    return static_cast<CDblClkPropPage*>(sheet.GetPage(CSettingsDlg::kPageDblClk));
-}
+CTerminePropPage* TermineOf(const CSettingsDlg& sheet) { return PageOf<CTerminePropPage>(sheet); }
+CDisplayPropPage* DisplayOf(const CSettingsDlg& sheet) { return PageOf<CDisplayPropPage>(sheet); }
+CDblClkPropPage* DblClkOf(const CSettingsDlg& sheet) { return PageOf<CDblClkPropPage>(sheet); }
 
 // A double-click page whose values cannot be taken, as a page with invalid input.
 class CRefusingDblClkPage : public CDblClkPropPage {
@@ -77,13 +81,17 @@ protected:
     bool DoDataExchange(CDataExchange&) override { return false; }
 };
 
-class CSheetWithRefusingPage : public CSettingsDlg {
-public:
-    using CSettingsDlg::CSettingsDlg;
-
-protected:
-    std::unique_ptr<CDblClkPropPage> MakeDblClkPage() override { return std::make_unique<CRefusingDblClkPage>(); }
-};
+// The program's rows with the double-click page refusing.
+std::vector<CSettingsPageRow> RowsWithRefusingPage()
+{
+    std::vector<CSettingsPageRow> rows = SettingsPages();
+    for (CSettingsPageRow& row : rows)
+        if (std::string(row.helpTopic) == "ref_dlg_dblclk.html")
+            row.make = [](orv::Windows::CAppServices&, orv::CProfile&) -> std::unique_ptr<CSettingsPage> {
+                return std::make_unique<CRefusingDblClkPage>();
+            };
+    return rows;
+}
 
 class SettingsDlgTest : public ::testing::Test {
 protected:
@@ -119,7 +127,7 @@ protected:
 
 TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
 {
-    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle(), CSettingsDlg::kPageDisplay);
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle(), 1);
     int openedOn = -1;
     std::string caption;
     std::vector<std::string> liveAfterApply;
@@ -130,14 +138,14 @@ TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
         CTerminList& working = TermineOf(sheet)->Termine();
         working.Add(At("02.12.2021 08:00:00", false, "Zahnarzt"));
         working.m_bModified = 1;
-        TermineOf(sheet)->MarkModified(true);
+        TermineOf(sheet)->MarkChanged(true);
         SendMessageA(window, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);  // at once, not posted
         liveAfterApply = Texts(target.GetTermine());
         applyDisabledAgain = !ApplyEnabled(window);
         PressSheetButton(window, PSBTN_CANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(openedOn, CSettingsDlg::kPageDisplay);  // as the caller asked; the window asks for 0
+    EXPECT_EQ(openedOn, 1);  // as the caller asked; the window asks for 0
     EXPECT_EQ(caption, "Einstellungen");
     const std::vector<std::string> expected{"02.12.2021 08:00:00;0;0;Zahnarzt", "24.12.2021 18:00:00;1;0;Weihnachten"};
     EXPECT_EQ(liveAfterApply, expected);  // sorted, before the sheet closed
@@ -148,7 +156,7 @@ TEST_F(SettingsDlgTest, ApplyHandsAnAddedAppointmentBackAtOnceAndCancelKeepsIt)
 
 TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingBack)
 {
-    const CDisplaySet before = target.GetImage().m_displaySet;
+    const CDisplaySet before = target.image.m_displaySet;
     for (const bool confirm : {false, true}) {
         CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
         Run(sheet, [&](HWND window) {
@@ -160,52 +168,122 @@ TEST_F(SettingsDlgTest, CancelWithoutApplyLeavesTheLiveDataAndOkHandsEverythingB
             PressSheetButton(window, confirm ? PSBTN_OK : PSBTN_CANCEL);
         });
         if (!confirm) {
-            EXPECT_EQ(target.GetImage().m_displaySet, before);
-            EXPECT_EQ(target.GetImage().m_schemaName, "");
-            EXPECT_EQ(target.optionsTaken, 0);
+            EXPECT_EQ(target.image.m_displaySet, before);
+            EXPECT_EQ(target.image.m_schemaName, "");
+            EXPECT_EQ(target.taken, 0);
             EXPECT_EQ(target.GetTermine().GetSize(), 1u);
         }
     }
-    EXPECT_EQ(target.GetImage().m_displaySet.m_nDisplayType, 2);
-    EXPECT_EQ(target.GetImage().m_schemaName, "Abend");
-    EXPECT_EQ(target.GetImage().m_customColors[3], 0x00123456u);
+    EXPECT_EQ(target.image.m_displaySet.m_nDisplayType, 2);
+    EXPECT_EQ(target.image.m_schemaName, "Abend");
+    EXPECT_EQ(target.image.m_customColors[3], 0x00123456u);
     EXPECT_EQ(target.options.m_nDblClkCmd, ID_APP_EXIT);
     EXPECT_TRUE(target.GetTermine().IsEmpty());
 }
 
 TEST_F(SettingsDlgTest, ApplyStopsWhenAPageRefusesItsValues)
 {
-    CSheetWithRefusingPage sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle(), 0, RowsWithRefusingPage());
     bool stillOpen = false;
     Run(sheet, [&](HWND window) {
         DisplayOf(sheet)->DisplaySet().m_nDisplayType = 0;
-        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDblClk);  // its window now exists
-        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageTermine);
+        PropSheet_SetCurSel(window, nullptr, IndexOf<CDblClkPropPage>(sheet));  // its window now exists
+        PropSheet_SetCurSel(window, nullptr, IndexOf<CTerminePropPage>(sheet));
         SendMessageA(window, WM_COMMAND, ID_APPLY_NOW, 0);
         stillOpen = PropSheet_GetCurrentPageHwnd(window) != nullptr;
         PressSheetButton(window, PSBTN_CANCEL);
     });
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(target.GetImage().m_displaySet.m_nDisplayType, 1);  // nothing handed back
-    EXPECT_EQ(target.optionsTaken, 0);
+    EXPECT_EQ(target.image.m_displaySet.m_nDisplayType, 1);  // nothing handed back
+    EXPECT_EQ(target.taken, 0);
 }
 
 TEST_F(SettingsDlgTest, HelpShowsThePageOfTheActivePage)
 {
     CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
     Run(sheet, [&](HWND window) {
-        PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDisplay);
+        PropSheet_SetCurSel(window, nullptr, IndexOf<CDisplayPropPage>(sheet));
         PostKey(GetFocus(), VK_F1);
         AfterDelay(100, [&sheet, window] {
-            PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageDblClk);
+            PropSheet_SetCurSel(window, nullptr, IndexOf<CDblClkPropPage>(sheet));
             SendMessageA(GetDlgItem(window, IDHELP), BM_CLICK, 0, 0);  // the sheet's "Hilfe"
-            PropSheet_SetCurSel(window, nullptr, CSettingsDlg::kPageTermine);
+            PropSheet_SetCurSel(window, nullptr, IndexOf<CTerminePropPage>(sheet));
             SendMessageA(window, WM_COMMAND, ID_HELP, 0);
             PressSheetButton(window, PSBTN_CANCEL);
         });
     });
     EXPECT_EQ(app.topics, (std::vector<std::string>{"ref_dlg_anzeige.html", "ref_dlg_dblclk.html",
                                                     "ref_dlg_termine.html"}));
+}
+
+TEST_F(SettingsDlgTest, ApplyMarksEveryPageCleanAndNoHiddenPageTakesTheFocus)
+{
+    for (int shown = 0; shown < static_cast<int>(SettingsPages().size()); ++shown) {
+        CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle());
+        bool applyOn = false;
+        bool applyOff = false;
+        HWND focused = nullptr;
+        HWND expected = nullptr;
+        Run(sheet, [&](HWND window) {
+            for (int page = 0; page < static_cast<int>(sheet.GetPageCount()); ++page)
+                PropSheet_SetCurSel(window, nullptr, page);  // every page window exists
+            PropSheet_SetCurSel(window, nullptr, shown);
+            const HWND page = PropSheet_GetCurrentPageHwnd(window);
+            expected = GetNextDlgTabItem(page, nullptr, FALSE);
+            SetFocus(expected);
+            for (size_t i = 0; i < sheet.GetPageCount(); ++i)
+                sheet.GetSettingsPage(i)->MarkChanged(true);
+            applyOn = ApplyEnabled(window);
+            SendMessageA(window, WM_COMMAND, ID_APPLY_NOW, 0);  // a click would move the focus
+            applyOff = !ApplyEnabled(window);
+            focused = GetFocus();
+            PressSheetButton(window, PSBTN_CANCEL);
+        });
+        EXPECT_TRUE(applyOn) << "page " << shown;
+        EXPECT_TRUE(applyOff) << "page " << shown;
+        EXPECT_EQ(focused, expected) << "page " << shown;
+    }
+}
+
+namespace {
+
+// A page of the test's own on a borrowed template: it edits the frame option alone.
+class CFramePage : public CSettingsPage {
+public:
+    CFramePage() : CSettingsPage(IDD_DBLCLK_PAGE) {}
+    void TakeIn(const CSettingsData& settings) override { border = settings.m_options.m_bBorder; }
+    void GiveBack(CSettingsData& settings) const override { settings.m_options.m_bBorder = border; }
+    bool border = false;
+};
+
+}  // namespace
+
+TEST_F(SettingsDlgTest, ARowMoreIsAPageMoreWithItsValuesAndItsHelp)
+{
+    std::vector<CSettingsPageRow> rows = SettingsPages();
+    rows.push_back({[](orv::Windows::CAppServices&, orv::CProfile&) -> std::unique_ptr<CSettingsPage> {
+                        return std::make_unique<CFramePage>();
+                    },
+                    "ref_dlg_rahmen.html"});
+    target.options.m_bBorder = true;
+    const int last = static_cast<int>(rows.size()) - 1;
+    CSettingsDlg sheet(app, IDS_SETTINGS_CAPTION, owner.Handle(), last, rows);
+    bool tookIn = false;
+    int shown = -1;
+    Run(sheet, [&](HWND window) {
+        auto* page = static_cast<CFramePage*>(sheet.GetSettingsPage(static_cast<size_t>(last)));
+        tookIn = page->border;
+        page->border = false;
+        shown = sheet.GetActiveIndex();
+        SendMessageA(window, WM_COMMAND, ID_HELP, 0);
+        PressSheetButton(window, PSBTN_OK);
+    });
+    EXPECT_EQ(shown, last);
+    EXPECT_TRUE(tookIn);
+    EXPECT_FALSE(target.options.m_bBorder);
+    EXPECT_EQ(target.options.m_nDblClkCmd, ID_SETTINGS);  // the other pages gave theirs back unchanged
+    EXPECT_EQ(Texts(target.GetTermine()), (std::vector<std::string>{"24.12.2021 18:00:00;1;0;Weihnachten"}));
+    EXPECT_EQ(app.topics, (std::vector<std::string>{"ref_dlg_rahmen.html"}));
 }
 
 TEST_F(SettingsDlgTest, OpenedInTheLowerRightCornerTheSheetTouchesTheWorkAreaEdgesAndIsTopmost)

@@ -183,16 +183,16 @@ TEST_F(TerminePageTest, FoldersAreReadWhenThePageOpensAndWrittenWhenItCloses)
     EXPECT_EQ(FolderValue("ImportPath"), "C:\\Import\\");
 }
 
-TEST_F(TerminePageTest, MarkModifiedSwitchesTheApplyButtonAndFalseGivesTheListTheFocus)
+TEST_F(TerminePageTest, MarkChangedSwitchesTheApplyButtonAndFalseGivesTheListTheFocus)
 {
     bool applyOn = false, applyOff = true;
     HWND focusOff = nullptr, list = nullptr;
     RunPage(Sample(), {[&] {
                            list = PageList();
-                           m_page->MarkModified(true);
+                           m_page->MarkChanged(true);
                            applyOn = ApplyEnabled();
                            SetFocus(PageButton(IDC_NEW));
-                           m_page->MarkModified(false);
+                           m_page->MarkChanged(false);
                            applyOff = ApplyEnabled();
                            focusOff = GetFocus();
                        },
