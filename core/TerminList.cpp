@@ -7,6 +7,7 @@
 #include "core/StringUtil.h"
 
 #include <algorithm>
+#include <optional>
 
 using orv::Format;
 
@@ -128,6 +129,20 @@ bool CTerminList::Save(orv::CProfile& profile, bool force)
     return ok;
 }
 
+namespace {
+
+// Where a handled appointment goes: a yearly one a calendar year on; a one-time one, or a yearly
+// one past the last representable year, nowhere (it is removed).
+std::optional<CDateTime> MovedOn(const CTermin& handled)
+{
+    if (!handled.m_bYearly)
+        return std::nullopt;
+    const CDateTime next = handled.m_dtTarget.NextYear();
+    return next.IsValid() ? std::optional<CDateTime>(next) : std::nullopt;
+}
+
+}  // namespace
+
 void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
 {
     for (const CTermin& done : handled) {
@@ -136,9 +151,8 @@ void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
         if (found == m_items.end())
             continue;  // edited or deleted meanwhile: the edit stands
         m_bModified = true;
-        const CDateTime next = done.m_bYearly ? done.m_dtTarget.NextYear() : CDateTime();
-        if (done.m_bYearly && next.IsValid())
-            found->m_dtTarget = next;
+        if (const std::optional<CDateTime> next = MovedOn(done))
+            found->m_dtTarget = *next;
         else
             m_items.erase(found);
     }
@@ -161,13 +175,13 @@ bool CTerminList::HandleDue(int32_t& dayCount, CDueTermin& due)
         return false;
     due.found = m_items.front();
     due.announced = due.found;
-    const CDateTime next = due.found.m_bYearly ? due.found.m_dtTarget.NextYear() : CDateTime();
+    const std::optional<CDateTime> next = MovedOn(due.found);
     m_bModified = true;
-    due.removed = !(due.found.m_bYearly && next.IsValid());
+    due.removed = !next;
     if (due.removed) {
         m_items.erase(m_items.begin());
     } else {
-        due.announced.m_dtTarget = next;
+        due.announced.m_dtTarget = *next;
         m_items.front() = due.announced;
         Sort();
     }

@@ -123,7 +123,7 @@ void CTimerWnd::ApplyBorder()
 {
     placement::SetFramed(m_hWnd, m_options.m_bBorder);
     // The next paints resize the window, which lets the new frame take effect.
-    m_frameChangePending = 1;
+    m_frameChange = FrameChange::Requested;
 }
 
 void CTimerWnd::ApplyAlwaysOnTop()
@@ -209,7 +209,7 @@ void CTimerWnd::OnTick()
     const bool handedOut = m_model.HandleDue(now, due);
     // The text changes once a second and the colour slowly: a tick that changes neither costs
     // no paint, unless a new frame waits for its resizing paints.
-    if (Render(now) || m_frameChangePending)
+    if (Render(now) || m_frameChange != FrameChange::None)
         ShowSurface();
     if (handedOut)
         m_announcer.Announce(m_hWnd, m_model, due);
@@ -220,7 +220,7 @@ void CTimerWnd::ShowSurface()
     // A surface that fits the window goes straight to the screen: the round trip of an
     // invalidation and WM_PAINT costs the process more than the drawing, several times a
     // second. A new size or frame goes through the paint, which fits the window to it.
-    if (!m_frameChangePending && ClientFitsSurface()) {
+    if (m_frameChange == FrameChange::None && ClientFitsSurface()) {
         const CClientDC dc(m_hWnd);
         if (dc.Get()) {
             m_display->Blit(dc.Get());
@@ -260,16 +260,16 @@ void CTimerWnd::OnPaint()
 
 void CTimerWnd::FitToSurface()
 {
-    if (m_frameChangePending == 2 || !ClientFitsSurface()) {
+    if (m_frameChange == FrameChange::SecondPaint || !ClientFitsSurface()) {
         const SIZE surface = m_display->GetSurfaceSize();
         const SIZE extra = m_options.m_bBorder ? m_frameExtent : SIZE{0, 0};
         RECT window{};
         GetWindowRect(m_hWnd, &window);
         MoveWindow(m_hWnd, window.left, window.top, surface.cx + extra.cx, surface.cy + extra.cy, TRUE);
-        m_frameChangePending = 0;
+        m_frameChange = FrameChange::None;
     }
-    if (m_frameChangePending == 1)
-        m_frameChangePending = 2;
+    if (m_frameChange == FrameChange::Requested)
+        m_frameChange = FrameChange::SecondPaint;
 }
 
 void CTimerWnd::OnClose()

@@ -42,7 +42,10 @@ public:
     const CTimerTrayIcon* TrayIcon() const { return m_trayIcon.get(); }
     const CTerminModel& Model() const { return m_model; }
     SIZE GetFrameExtent() const { return m_frameExtent; }
-    int GetFrameChangePending() const { return m_frameChangePending; }
+    // A new frame is fitted over two paints: the first after the change may still see the old
+    // sizes, the second one always fits.
+    enum class FrameChange { None, Requested, SecondPaint };
+    FrameChange GetFrameChangePending() const { return m_frameChange; }
 
     CSettingsData GetSettings() const override { return {m_model.GetTermine(), m_image, m_options}; }
     void SetSettings(const CSettingsData& edited) override
@@ -90,7 +93,7 @@ private:
     CWindowDrag m_drag;
     CAccelerators m_accelerators;
     SIZE m_frameExtent{0, 0};
-    int m_frameChangePending = 0;
+    FrameChange m_frameChange = FrameChange::None;
     orv::Windows::CPostMessageTicker m_ticker;
     std::unique_ptr<CTimerDisplay> m_display;
     std::unique_ptr<CTimerTrayIcon> m_trayIcon;

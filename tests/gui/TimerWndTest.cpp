@@ -118,16 +118,17 @@ TEST_F(TimerWndTest, FrameOffResizesWithinTwoPaintsToTextPlusTen)
 
     SendMessageA(handle, WM_COMMAND, ID_BORDER, 0);
     EXPECT_FALSE(window->GetOptions().m_bBorder);
-    EXPECT_EQ(window->GetFrameChangePending(), 1);
+    using FrameChange = CTimerWnd::FrameChange;
+    EXPECT_EQ(window->GetFrameChangePending(), FrameChange::Requested);
     EXPECT_FALSE(GetWindowLongA(handle, GWL_STYLE) & WS_DLGFRAME);
     EXPECT_FALSE(GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
     // The first paint whose sizes differ resizes; if they still match, the second one does.
     Repaint(handle);
-    const int afterFirstPaint = window->GetFrameChangePending();
-    EXPECT_TRUE(afterFirstPaint == 0 || afterFirstPaint == 2) << afterFirstPaint;
+    const FrameChange afterFirstPaint = window->GetFrameChangePending();
+    EXPECT_TRUE(afterFirstPaint == FrameChange::None || afterFirstPaint == FrameChange::SecondPaint);
     Repaint(handle);
-    EXPECT_EQ(window->GetFrameChangePending(), 0);
+    EXPECT_EQ(window->GetFrameChangePending(), FrameChange::None);
 
     const SIZE text = TextExtent(*window->Display());
     const SIZE size = WindowSize(handle);

@@ -50,6 +50,13 @@ TEST(DateTime, ImpossibleMomentsAreInvalid)
     EXPECT_FALSE(CDateTime(2021, 1, 1, 24, 0, 0).IsValid());
     EXPECT_FALSE(CDateTime(10000, 1, 1, 0, 0, 0).IsValid());
     EXPECT_TRUE(CDateTime(2024, 2, 29, 0, 0, 0).IsValid());
+    // Every fourth year is a leap year, but not a full century unless it divides by 400.
+    const struct {
+        int year;
+        bool leap;
+    } centuries[] = {{1600, true}, {1900, false}, {2000, true}, {2100, false}, {2400, true}};
+    for (const auto& c : centuries)
+        EXPECT_EQ(CDateTime(c.year, 2, 29, 0, 0, 0).IsValid(), c.leap) << c.year;
     CDateTime::Parts parts;
     EXPECT_FALSE(CDateTime(2021, 13, 1, 0, 0, 0).GetParts(parts));
 }
