@@ -16,9 +16,7 @@ TEST_F(ZielmarkTest, InfoListsEveryAppointmentNearestFirstWithTheExesVersion)
     AppRegistry::SetString("Termine", "t002", GermanDateTime(AddDays(today, 10), 12, 0, 0) + ";0;2;Feier");
     HWND timer = Start();
     ASSERT_NE(timer, nullptr);
-    ASSERT_NE(OpenContextMenu(Run(), timer), nullptr);
-    ASSERT_TRUE(ChooseMenuItem(Run(), 'N'));  // "I&nfo ..."
-    HWND about = Run().WaitForWindowOf("#32770", timer, 5000);
+    HWND about = OpenInfo(Run(), timer);
     ASSERT_NE(about, nullptr);
     Sleep(300);  // let it paint
     EXPECT_TRUE(ScreenImage::Capture(WindowRect(about)).SaveBmp(ScreenshotFolder() + "\\about.bmp"));

@@ -138,4 +138,11 @@ bool ChooseMenuItem(ProgramRun& run, char mnemonic)
     }, 3000);
 }
 
+HWND OpenInfo(ProgramRun& run, HWND timer)
+{
+    if (!OpenContextMenu(run, timer) || !ChooseMenuItem(run, 'N'))
+        return nullptr;
+    return run.WaitForWindowOf("#32770", timer, 5000);
+}
+
 }  // namespace e2e

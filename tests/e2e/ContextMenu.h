@@ -44,4 +44,7 @@ HWND OpenContextMenu(ProgramRun& run, HWND timer);
 // Chooses an item by its underlined letter and waits until the menu has closed.
 bool ChooseMenuItem(ProgramRun& run, char mnemonic);
 
+// Opens "I&nfo ..." from the timer window's menu; the About dialog, or null when it did not open.
+HWND OpenInfo(ProgramRun& run, HWND timer);
+
 }  // namespace e2e

@@ -32,9 +32,7 @@ TEST_F(ZielmarkTest, InAMonthFirstDottedLocaleAStoredDayIsReadAsWritten)
     AppRegistry::SetString("Termine", "t000", stored);
     HWND timer = Start();
     ASSERT_NE(timer, nullptr);
-    ASSERT_NE(OpenContextMenu(Run(), timer), nullptr);
-    ASSERT_TRUE(ChooseMenuItem(Run(), 'N'));  // "I&nfo ..."
-    HWND about = Run().WaitForWindowOf("#32770", timer, 5000);
+    HWND about = OpenInfo(Run(), timer);
     ASSERT_NE(about, nullptr);
     const std::vector<std::string> rows = ListRows(GetDlgItem(about, 1004), 2);
     ASSERT_EQ(rows.size(), 1u);
