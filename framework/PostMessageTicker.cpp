@@ -13,15 +13,18 @@ int32_t CPostMessageTicker::Start(HWND window, UINT message, bool fireNow, LPARA
     m_hWnd = window;
     m_nMsg = message;
     m_lParam = lParam;
+    m_waiting = false;
     return CTickerThread::Start(fireNow);
 }
 
 int32_t CPostMessageTicker::OnTick()
 {
     const HWND window = m_hWnd;
+    if (!IsWindow(window) || m_waiting.exchange(true))
+        return 1;
     // A lost message costs one repaint; the next tick posts again.
-    if (IsWindow(window))
-        PostMessageA(window, m_nMsg, 0, m_lParam);
+    if (!PostMessageA(window, m_nMsg, 0, m_lParam))
+        m_waiting = false;
     return 1;
 }
 

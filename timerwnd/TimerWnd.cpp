@@ -149,6 +149,7 @@ LRESULT CTimerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case kTickMessage:
+        m_ticker.Received();
         OnTick();
         return 0;
     case WM_PAINT:

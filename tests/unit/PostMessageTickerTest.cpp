@@ -1,4 +1,4 @@
-// Posting ticker: messages reach a live window on the owner's queue, none once it is destroyed.
+// Posting ticker: a live window gets one tick waiting at a time, a destroyed one none.
 #include "framework/PostMessageTicker.h"
 
 #include "TestWindow.h"
@@ -13,16 +13,18 @@ namespace {
 
 constexpr UINT kTickMessage = WM_USER + 1;
 
-// Takes the tick messages for `window` off this thread's queue for at most `limitMs`,
-// stopping early once `enough` have arrived (0: use the whole time).
-std::vector<MSG> Pump(HWND window, DWORD limitMs, size_t enough = 0)
+// Takes the tick messages for `window` off this thread's queue for at most `limitMs`, telling
+// `ticker` of each, stopping early once `enough` have arrived (0: use the whole time).
+std::vector<MSG> Pump(CPostMessageTicker& ticker, HWND window, DWORD limitMs, size_t enough = 0)
 {
     std::vector<MSG> received;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < limitMs && (enough == 0 || received.size() < enough)) {
         MSG msg;
-        while (PeekMessageA(&msg, window, kTickMessage, kTickMessage, PM_REMOVE))
+        while (PeekMessageA(&msg, window, kTickMessage, kTickMessage, PM_REMOVE)) {
             received.push_back(msg);
+            ticker.Received();
+        }
         Sleep(10);
     }
     return received;
@@ -39,7 +41,7 @@ TEST(PostMessageTicker, PostsTheMessageWithItsLParamAboutEveryInterval)
     ticker.SetStep(120);
     const DWORD start = GetTickCount();
     ASSERT_EQ(ticker.Start(window.Handle(), kTickMessage, false, 1), 0);
-    const std::vector<MSG> received = Pump(window.Handle(), 5000, 4);
+    const std::vector<MSG> received = Pump(ticker, window.Handle(), 5000, 4);
     const DWORD took = GetTickCount() - start;
     EXPECT_EQ(ticker.Stop(), 0);
 
@@ -61,13 +63,31 @@ TEST(PostMessageTicker, PostsNothingOnceTheWindowIsDestroyed)
     ticker.SetInterval(20, true);
     ticker.SetStep(20);
     ASSERT_EQ(ticker.Start(handle, kTickMessage, false, 7), 0);
-    ASSERT_FALSE(Pump(handle, 5000, 1).empty());
+    ASSERT_FALSE(Pump(ticker, handle, 5000, 1).empty());
 
     window.Destroy();
-    Pump(nullptr, 100);  // whatever was posted while it still existed
+    Pump(ticker, nullptr, 100);  // whatever was posted while it still existed
     MSG msg;
     Sleep(300);          // many ticks' worth
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, kTickMessage, kTickMessage, PM_REMOVE));
     EXPECT_EQ(ticker.GetState(), CPostMessageTicker::Running);
+    EXPECT_EQ(ticker.Stop(), 0);
+}
+
+TEST(PostMessageTicker, ATickNotYetTakenHoldsBackTheNext)
+{
+    CTestWindow window;
+    CPostMessageTicker ticker;
+    ticker.SetInterval(20, true);
+    ticker.SetStep(20);
+    ASSERT_EQ(ticker.Start(window.Handle(), kTickMessage, false, 1), 0);
+    Sleep(300);  // many ticks' worth, none taken
+    MSG msg;
+    int waiting = 0;
+    while (PeekMessageA(&msg, window.Handle(), kTickMessage, kTickMessage, PM_REMOVE))
+        ++waiting;
+    EXPECT_EQ(waiting, 1);
+    ticker.Received();
+    EXPECT_EQ(Pump(ticker, window.Handle(), 5000, 1).size(), 1u) << "taken, the next one comes";
     EXPECT_EQ(ticker.Stop(), 0);
 }
