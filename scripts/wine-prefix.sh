@@ -24,6 +24,9 @@ if [ "${ZIELMARK_VIRTUAL_DESKTOP:-1}" = 1 ] && [ ! -f "$WINEPREFIX/.zielmark-des
     wineserver -w
     touch "$WINEPREFIX/.zielmark-desktop"
 fi
+# A test stopped inside its changed short-date picture would leave it to every later run; without
+# the value, the locale's own picture holds.
+wine reg delete 'HKCU\Control Panel\International' /v sShortDate /f >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 </dev/null || true
 # Start Wine's background services now, detached from any output pipe: a test runner that
 # reads a program's output would otherwise wait for them to exit.
