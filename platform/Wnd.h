@@ -21,7 +21,6 @@ public:
     // Destroys only a window the object created itself; an attached one is detached.
     virtual ~CWnd();
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     HWND Handle() const { return m_hWnd; }
 
     // The object bound to a window of ours, or null for foreign windows.

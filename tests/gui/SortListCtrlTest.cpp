@@ -235,7 +235,7 @@ TEST_F(SortListCtrlTest, AVirtualListKeepsItsRowsHereAndTheSelectionOnTheSameRow
         notify.iStart = find.start;
         notify.lvfi.flags = find.flags;
         notify.lvfi.psz = find.text;
-        EXPECT_EQ(SendMessageA(host.GetSafeHwnd(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify)), find.expected);
+        EXPECT_EQ(SendMessageA(host.Handle(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify)), find.expected);
     }
 
     // A row deleted through the control: its data are released and the rows stay in step.
@@ -353,7 +353,7 @@ TEST_F(SortListCtrlTest, ASizingDialogKeepsItsSizeFromEveryEdgeAndCorner)
 {
     CImportDlgProbe dialog(app, mainWindow.Handle());
     RECT start{};
-    GetWindowRect(dialog.GetSafeHwnd(), &start);
+    GetWindowRect(dialog.Handle(), &start);
     const SIZE minimum{start.right - start.left, start.bottom - start.top};
 
     struct Drag {
@@ -373,20 +373,20 @@ TEST_F(SortListCtrlTest, ASizingDialogKeepsItsSizeFromEveryEdgeAndCorner)
     };
     for (const Drag& drag : drags) {
         RECT rect{500, 500, 510, 510};
-        EXPECT_TRUE(SendMessageA(dialog.GetSafeHwnd(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&rect)));
+        EXPECT_TRUE(SendMessageA(dialog.Handle(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&rect)));
         EXPECT_TRUE(EqualRect(&rect, &drag.expected)) << "edge " << drag.edge << ": " << rect.left << ","
                                                       << rect.top << "-" << rect.right << "," << rect.bottom;
     }
     RECT large{100, 100, 100 + w + 50, 100 + h + 50};
     const RECT unchanged = large;
-    SendMessageA(dialog.GetSafeHwnd(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
+    SendMessageA(dialog.Handle(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
     EXPECT_TRUE(EqualRect(&large, &unchanged));
 }
 
 TEST_F(SortListCtrlTest, TheImportDialogsListGrowsWithItAndItsButtonsFollowTheCorner)
 {
     CImportDlgProbe dialog(app, mainWindow.Handle());
-    const HWND window = dialog.GetSafeHwnd();
+    const HWND window = dialog.Handle();
     auto rectOf = [window](int id) {
         RECT rect{};
         GetWindowRect(GetDlgItem(window, id), &rect);
