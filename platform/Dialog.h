@@ -24,7 +24,6 @@ public:
     // Creates the dialog modeless (the application's loop serves it); false when it fails.
     bool Create(HWND owner);
     void EndDialog(INT_PTR result);
-    bool IsRunning() const { return m_running; }
     bool HasEnded() const override { return m_endRequested || !m_hWnd; }
     bool IsDialogMessageOf(MSG* msg) override;
 

@@ -274,7 +274,7 @@ int main()
             CInfoProbe info(services, dialog.Handle(), host.Now());
             info.Termine() = termine;
             const double start = QpcSeconds();
-            failed |= !info.Create(dialog.Handle()) || info.List().GetItemCount() != kAppointments;
+            failed |= !info.Create(dialog.Handle()) || ListView_GetItemCount(info.GetDlgItem(IDC_LIST)) != kAppointments;
             return QpcSeconds() - start;
         },
         referenceFill);

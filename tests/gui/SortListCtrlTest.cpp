@@ -123,27 +123,29 @@ TEST_F(SortListCtrlTest, SortColumnIsClampedAndKeptUntilAnotherColumnIsChosen)
     CTerminListHost host(mainWindow.Handle());
     ASSERT_TRUE(host.Create(mainWindow.Handle()));
     Fill(host);
+    // The order shows column and direction: by description descending, by date ascending.
+    const Texts byDescriptionDown{"bis zum Weihnachten", "bis Mai", "bis zur Abend"};
+    const Texts byDateUp{"bis Mai", "bis zum Weihnachten", "bis zur Abend"};
     host.list.SetSortColumn(7, true);
-    EXPECT_EQ(host.list.GetSortColumn(), 2);
-    EXPECT_TRUE(host.list.IsDescending());
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 2), byDescriptionDown);
     host.list.SetSortColumn(-3, false);
-    EXPECT_EQ(host.list.GetSortColumn(), 0);
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 2), byDateUp);
 
     host.list.SetSortColumn(2, true);
     host.list.Sort(-1);
-    EXPECT_EQ(host.list.GetSortColumn(), 2);
-    EXPECT_TRUE(host.list.IsDescending());
-    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis zum Weihnachten", "bis Mai", "bis zur Abend"}));
+    host.list.Sort(-1);
+    EXPECT_EQ(ColumnTexts(host.List(), 2), byDescriptionDown);
 
     host.list.Sort(0);
-    EXPECT_FALSE(host.list.IsDescending());
-    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis Mai", "bis zum Weihnachten", "bis zur Abend"}));
+    EXPECT_EQ(ColumnTexts(host.List(), 2), byDateUp);
 
     ClickHeading(host.List(), 0);
-    EXPECT_TRUE(host.list.IsDescending());
+    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis zur Abend", "bis zum Weihnachten", "bis Mai"}));
+    // Yearly ones last, their tie by description.
     ClickHeading(host.List(), 1);
-    EXPECT_EQ(host.list.GetSortColumn(), 1);
-    EXPECT_FALSE(host.list.IsDescending());
+    EXPECT_EQ(ColumnTexts(host.List(), 2), (Texts{"bis Mai", "bis zur Abend", "bis zum Weihnachten"}));
 }
 
 TEST_F(SortListCtrlTest, ACellTextLongerThanTheBufferIsCutNeverWrittenPast)
