@@ -13,8 +13,6 @@ public:
 
     // Uses a template in global memory; the caller keeps owning it.
     void InitModalIndirect(HGLOBAL dialogTemplate, HWND owner);
-    void SetOwner(HWND owner) { m_owner = owner; }
-    HWND GetOwner() const { return m_owner; }
     UINT GetTemplateId() const { return m_templateId; }
     HGLOBAL GetMemoryTemplate() const { return m_memoryTemplate; }
 

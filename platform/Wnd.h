@@ -59,7 +59,6 @@ public:
 
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
-    CWnd* GetParentOwner() const;
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void EnableWindow(bool enable) const;
     bool IsWindowEnabled() const;
