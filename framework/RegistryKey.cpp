@@ -85,45 +85,45 @@ LONG CRegistryKey::DeleteKeyTree(const std::string& subKey)
     return result;
 }
 
-LONG CRegistryKey::SetBool(bool value, const std::string& name)
+LONG CRegistryKey::SetBool(const std::string& name, bool value)
 {
     const BYTE byte = value ? 1 : 0;
-    return SetBinary(&byte, 1, name);
+    return SetBinary(name, &byte, 1);
 }
 
-LONG CRegistryKey::SetInt(int32_t value, const std::string& name)
+LONG CRegistryKey::SetInt(const std::string& name, int32_t value)
 {
-    return SetBinary(&value, sizeof(value), name);
+    return SetBinary(name, &value, sizeof(value));
 }
 
-LONG CRegistryKey::SetString(const std::string& text, const std::string& name)
+LONG CRegistryKey::SetString(const std::string& name, const std::string& text)
 {
     return RegSetValueExA(m_hKey, name.c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1));
 }
 
-LONG CRegistryKey::SetBinary(const void* data, size_t size, const std::string& name)
+LONG CRegistryKey::SetBinary(const std::string& name, const void* data, size_t size)
 {
     return RegSetValueExA(m_hKey, name.c_str(), 0, REG_BINARY, static_cast<const BYTE*>(data),
                           static_cast<DWORD>(size));
 }
 
-LONG CRegistryKey::GetBool(bool& value, const std::string& name) const
+LONG CRegistryKey::GetBool(const std::string& name, bool& value) const
 {
     BYTE byte = 0;
-    const LONG result = ReadExactBinary(&byte, 1, name);
+    const LONG result = ReadExactBinary(name, &byte, 1);
     if (result == ERROR_SUCCESS)
         value = byte != 0;
     return result;
 }
 
-LONG CRegistryKey::GetInt(int32_t& value, const std::string& name) const
+LONG CRegistryKey::GetInt(const std::string& name, int32_t& value) const
 {
-    return ReadExactBinary(&value, sizeof(value), name);
+    return ReadExactBinary(name, &value, sizeof(value));
 }
 
-LONG CRegistryKey::GetString(std::string& text, const std::string& name) const
+LONG CRegistryKey::GetString(const std::string& name, std::string& text) const
 {
     DWORD type = 0;
     DWORD size = 0;
@@ -144,12 +144,12 @@ LONG CRegistryKey::GetString(std::string& text, const std::string& name) const
     return ERROR_SUCCESS;
 }
 
-LONG CRegistryKey::GetBinary(void* data, size_t size, const std::string& name) const
+LONG CRegistryKey::GetBinary(const std::string& name, void* data, size_t size) const
 {
-    return ReadExactBinary(data, size, name);
+    return ReadExactBinary(name, data, size);
 }
 
-LONG CRegistryKey::ReadExactBinary(void* data, size_t size, const std::string& name) const
+LONG CRegistryKey::ReadExactBinary(const std::string& name, void* data, size_t size) const
 {
     std::vector<BYTE> buffer(size ? size : 1);
     DWORD type = 0;

@@ -9,8 +9,8 @@
 
 namespace orv::Windows {
 
-// Results are Win32 error codes (0 = success). Value operations take the value first and the
-// value name last. Integers and truth values are REG_BINARY blocks of exact length.
+// Results are Win32 error codes (0 = success). Value operations take the value name first, as
+// the settings store does. Integers and truth values are REG_BINARY blocks of exact length.
 class CRegistryKey {
 public:
     CRegistryKey() = default;
@@ -30,19 +30,19 @@ public:
     LONG DeleteKey(const std::string& subKey);
     LONG DeleteKeyTree(const std::string& subKey);
 
-    LONG SetBool(bool value, const std::string& name);
-    LONG SetInt(int32_t value, const std::string& name);
-    LONG SetString(const std::string& text, const std::string& name);
-    LONG SetBinary(const void* data, size_t size, const std::string& name);
+    LONG SetBool(const std::string& name, bool value);
+    LONG SetInt(const std::string& name, int32_t value);
+    LONG SetString(const std::string& name, const std::string& text);
+    LONG SetBinary(const std::string& name, const void* data, size_t size);
 
-    LONG GetBool(bool& value, const std::string& name) const;
-    LONG GetInt(int32_t& value, const std::string& name) const;
-    LONG GetString(std::string& text, const std::string& name) const;
-    LONG GetBinary(void* data, size_t size, const std::string& name) const;
+    LONG GetBool(const std::string& name, bool& value) const;
+    LONG GetInt(const std::string& name, int32_t& value) const;
+    LONG GetString(const std::string& name, std::string& text) const;
+    LONG GetBinary(const std::string& name, void* data, size_t size) const;
 
 private:
     // Reads a REG_BINARY value of exactly `size` bytes into `data`; anything else is ERROR_INVALID_DATA.
-    LONG ReadExactBinary(void* data, size_t size, const std::string& name) const;
+    LONG ReadExactBinary(const std::string& name, void* data, size_t size) const;
 
     HKEY m_hKey = nullptr;
 };

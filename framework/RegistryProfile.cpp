@@ -36,25 +36,25 @@ bool CRegistryProfile::IsOpen() const
 std::string CRegistryProfile::GetString(const std::string& name, const std::string& defaultValue)
 {
     std::string text;
-    return m_section.GetString(text, name) == ERROR_SUCCESS ? text : defaultValue;
+    return m_section.GetString(name, text) == ERROR_SUCCESS ? text : defaultValue;
 }
 
 bool CRegistryProfile::GetBool(const std::string& name, bool defaultValue)
 {
     bool value = false;
-    return m_section.GetBool(value, name) == ERROR_SUCCESS ? value : defaultValue;
+    return m_section.GetBool(name, value) == ERROR_SUCCESS ? value : defaultValue;
 }
 
 int32_t CRegistryProfile::GetInt(const std::string& name, int32_t defaultValue)
 {
     int32_t value = 0;
-    return m_section.GetInt(value, name) == ERROR_SUCCESS ? value : defaultValue;
+    return m_section.GetInt(name, value) == ERROR_SUCCESS ? value : defaultValue;
 }
 
 long CRegistryProfile::GetBinary(const std::string& name, size_t size, const void* defaults,
                                  void* result)
 {
-    const LONG error = m_section.GetBinary(result, size, name);
+    const LONG error = m_section.GetBinary(name, result, size);
     if (error != ERROR_SUCCESS && defaults && defaults != result)
         std::memmove(result, defaults, size);
     return error;
@@ -62,22 +62,22 @@ long CRegistryProfile::GetBinary(const std::string& name, size_t size, const voi
 
 bool CRegistryProfile::WriteString(const std::string& name, const std::string& text)
 {
-    return m_section.SetString(text, name) == ERROR_SUCCESS;
+    return m_section.SetString(name, text) == ERROR_SUCCESS;
 }
 
 bool CRegistryProfile::WriteBool(const std::string& name, bool value)
 {
-    return m_section.SetBool(value, name) == ERROR_SUCCESS;
+    return m_section.SetBool(name, value) == ERROR_SUCCESS;
 }
 
 bool CRegistryProfile::WriteInt(const std::string& name, int32_t value)
 {
-    return m_section.SetInt(value, name) == ERROR_SUCCESS;
+    return m_section.SetInt(name, value) == ERROR_SUCCESS;
 }
 
 bool CRegistryProfile::WriteBinary(const std::string& name, size_t size, const void* data)
 {
-    return m_section.SetBinary(data, size, name) == ERROR_SUCCESS;
+    return m_section.SetBinary(name, data, size) == ERROR_SUCCESS;
 }
 
 bool CRegistryProfile::DeleteValue(const std::string& name)

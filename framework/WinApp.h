@@ -74,7 +74,7 @@ public:
     void SetMainWindow(CWnd* window);
     void ReleaseMainWindow();
     void OnMainWindowDestroyed() override;
-    HWND GetOwnerHandle() const { return m_pOwnerWnd ? m_pOwnerWnd->GetSafeHwnd() : nullptr; }
+    HWND GetOwnerHandle() const { return m_pOwnerWnd ? m_pOwnerWnd->Handle() : nullptr; }
 
     CProfile* GetProfile() const { return m_pProfile.get(); }
 

@@ -24,7 +24,6 @@ public:
 
     std::string GetPathName() const { return m_path; }
     DWORD GetError() const { return m_error; }
-    HWND GetOwner() const { return m_owner; }
 
 private:
     bool m_open;
@@ -46,7 +45,6 @@ public:
     INT_PTR DoModal() override;
     bool HasEnded() const override { return !m_running; }
     COLORREF GetColor() const { return m_color; }
-    HWND GetOwner() const { return m_owner; }
 
 private:
     static UINT_PTR CALLBACK Hook(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

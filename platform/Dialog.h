@@ -13,8 +13,6 @@ public:
 
     // Uses a template in global memory; the caller keeps owning it.
     void InitModalIndirect(HGLOBAL dialogTemplate, HWND owner);
-    void SetOwner(HWND owner) { m_owner = owner; }
-    HWND GetOwner() const { return m_owner; }
     UINT GetTemplateId() const { return m_templateId; }
     HGLOBAL GetMemoryTemplate() const { return m_memoryTemplate; }
 
@@ -24,7 +22,6 @@ public:
     // Creates the dialog modeless (the application's loop serves it); false when it fails.
     bool Create(HWND owner);
     void EndDialog(INT_PTR result);
-    bool IsRunning() const { return m_running; }
     bool HasEnded() const override { return m_endRequested || !m_hWnd; }
     bool IsDialogMessageOf(MSG* msg) override;
 

@@ -64,8 +64,6 @@ public:
     // The index of the page shown, -1 when the sheet has no window.
     int GetActiveIndex() const;
     void SetActivePage(int index);
-    HWND GetOwner() const { return m_owner; }
-    void SetOwner(HWND owner) { m_owner = owner; }
 
     // Creates the sheet modeless, disables the owner and runs the loop until OK or Cancel.
     // IDOK when the sheet was closed with OK, IDCANCEL otherwise, -1 when it could not be made.

@@ -26,9 +26,6 @@ public:
     // In a virtual list from the rows kept here, else from the control; 0 for no such row.
     LPARAM GetItemData(int row) const;
 
-    int GetSortColumn() const { return m_nSortColumn; }
-    bool IsDescending() const { return m_bDescending; }
-
 protected:
     // The order of two rows by `column` alone, negative, 0 or positive; 0 by default.
     virtual int CompareColumn(LPARAM a, LPARAM b, int column);

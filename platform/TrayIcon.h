@@ -24,7 +24,6 @@ public:
     bool SetTip(const char* tip);
 
     bool IsShown() const { return m_bShown; }
-    const NOTIFYICONDATAA& GetData() const { return m_data; }
 
     // The shell reads only the first form of the record: the fields up to a 64-character tip.
     static constexpr size_t kTipSize = 64;

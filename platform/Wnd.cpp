@@ -251,14 +251,6 @@ void CWnd::SetWindowText(const std::string& text)
     ::SetWindowTextA(m_hWnd, text.c_str());
 }
 
-CWnd* CWnd::GetParentOwner() const
-{
-    HWND window = m_hWnd;
-    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
-        window = GetParent(window);
-    return FromHandle(window);
-}
-
 LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) const
 {
     return ::SendMessageA(m_hWnd, msg, wParam, lParam);

@@ -21,7 +21,6 @@ public:
     // Destroys only a window the object created itself; an attached one is detached.
     virtual ~CWnd();
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     HWND Handle() const { return m_hWnd; }
 
     // The object bound to a window of ours, or null for foreign windows.
@@ -60,7 +59,6 @@ public:
 
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
-    CWnd* GetParentOwner() const;
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void EnableWindow(bool enable) const;
     bool IsWindowEnabled() const;

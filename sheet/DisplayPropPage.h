@@ -37,8 +37,6 @@ public:
     // false: the sheet has applied; the page is unmodified again.
     void MarkChanged(bool changed) override;
 
-    const CSchemaMap& Schemes() const { return m_schemes; }
-
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;

@@ -6,6 +6,14 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
+CVersionLines VersionLinesOf(const std::string& file)
+{
+    orv::Windows::CVersionInfo version;
+    version.Open(file, 0);
+    return {version.GetString("FileDescription") + " " + version.FormatVersion(),
+            version.GetString("LegalCopyright")};
+}
+
 CInfoDlg::CInfoDlg(orv::Windows::CAppServices& services, HWND parent, const CDateTime& now)
     : CAppDialog(services, IDD_INFO, "ref_dlg_info.html", parent), m_now(now)
 {
@@ -18,11 +26,7 @@ BOOL CInfoDlg::OnInitDialog()
 
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
 
-    orv::Windows::CVersionInfo version;
-    version.Open(m_strVersionSource.empty() ? orv::Windows::GetModulePath(nullptr) : m_strVersionSource, 0);
-    m_strVersionLine = version.GetString("FileDescription") + " " + version.FormatVersion();
-    m_strLegalLine = version.GetString("LegalCopyright");
-    version.Close();
+    m_versionLines = VersionLinesOf(orv::Windows::GetModulePath(nullptr));
     UpdateData(false);
 
     m_list.InitList(&m_termine);
@@ -32,5 +36,6 @@ BOOL CInfoDlg::OnInitDialog()
 
 bool CInfoDlg::DoDataExchange(CDataExchange& exchange)
 {
-    return exchange.Text(IDC_VERSION_LINE, m_strVersionLine) && exchange.Text(IDC_LEGAL_LINE, m_strLegalLine);
+    return exchange.Text(IDC_VERSION_LINE, m_versionLines.version) &&
+           exchange.Text(IDC_LEGAL_LINE, m_versionLines.legal);
 }

@@ -9,6 +9,14 @@
 
 #include <string>
 
+// The dialog's two lines of the version resource of `file`: description and version (a blank
+// line without a resource), and the legal notice.
+struct CVersionLines {
+    std::string version;
+    std::string legal;
+};
+CVersionLines VersionLinesOf(const std::string& file);
+
 // The two version lines go out through data exchange; the list shows its own copy itself.
 class CInfoDlg : public orv::Windows::CAppDialog {
 public:
@@ -17,10 +25,6 @@ public:
 
     // The dialog's own copy, filled by the caller before it runs.
     CTerminList& Termine() { return m_termine; }
-    // The file whose version resource is shown; the program file unless a test says otherwise.
-    void SetVersionSource(std::string path) { m_strVersionSource = std::move(path); }
-
-    const CInfoListCtrl& List() const { return m_list; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,8 +33,6 @@ protected:
 private:
     CDateTime m_now;
     CTerminList m_termine;
-    std::string m_strVersionLine;
-    std::string m_strLegalLine;
+    CVersionLines m_versionLines;
     CInfoListCtrl m_list;
-    std::string m_strVersionSource;
 };

@@ -16,7 +16,7 @@ inline ColorRef ReplaceColor(const CWnd& control, ColorRef& member, ColorRef col
 {
     const ColorRef previous = member;
     member = color;
-    if (control.GetSafeHwnd())
+    if (control.Handle())
         control.Invalidate();
     return previous;
 }

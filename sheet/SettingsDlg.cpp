@@ -55,7 +55,7 @@ void CSettingsDlg::Apply()
 {
     for (size_t i = 0; i < GetPageCount(); ++i) {
         CPropertyPage* page = GetPage(i);
-        if (page->GetSafeHwnd() && !page->UpdateData(true))
+        if (page->Handle() && !page->UpdateData(true))
             return;
     }
     CopyOut();

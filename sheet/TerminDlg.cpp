@@ -31,15 +31,15 @@ BOOL CTerminDlg::OnInitDialog()
 {
     CAppDialog::OnInitDialog();
     CenterWindow();
-    m_cbPreposition.AttachDlgItem(IDC_PREPOSITION, m_hWnd);
-    m_edDescription.AttachDlgItem(IDC_DESCRIPTION, m_hWnd);
+    m_prepositionList.AttachDlgItem(IDC_PREPOSITION, m_hWnd);
+    m_descriptionEdit.AttachDlgItem(IDC_DESCRIPTION, m_hWnd);
     // The choices first: a selection needs its entries.
     for (int index = 0; index < kPrepositionCount; ++index) {
         std::string text = PrepositionText(index);
         text.pop_back();  // the blank that follows it in a sentence
-        m_cbPreposition.AddString(text);
+        m_prepositionList.AddString(text);
     }
-    m_edDescription.LimitText(kDescriptionLimit);
+    m_descriptionEdit.LimitText(kDescriptionLimit);
 
     m_date = m_time = ToSystemTime(m_termin.m_dtTarget);
     m_bYearly = m_termin.m_bYearly ? 1 : 0;
@@ -70,7 +70,7 @@ void CTerminDlg::OnOK()
     // An empty description is named before any other fault.
     if (m_strDescription.empty()) {
         Services().ShowError(IDS_ERR_NO_DESCRIPTION);
-        m_edDescription.SetFocus();
+        m_descriptionEdit.SetFocus();
         return;
     }
     if (!taken)

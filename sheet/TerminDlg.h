@@ -23,9 +23,9 @@ protected:
     void OnOK() override;
 
 private:
-    CComboBox m_cbPreposition;
+    CComboBox m_prepositionList;
     // Bound for its own keys and paste; its text is exchanged like the other values.
-    CDescriptionEdit m_edDescription;
+    CDescriptionEdit m_descriptionEdit;
     SYSTEMTIME m_date{};
     SYSTEMTIME m_time{};
     int32_t m_bYearly = 1;

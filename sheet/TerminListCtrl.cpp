@@ -18,35 +18,6 @@ constexpr int kWidthDescription = 185;
 
 }  // namespace
 
-CLeadBytes AnsiLeadBytes()
-{
-    CLeadBytes leadBytes;
-    for (unsigned byte = 0; byte < 256; ++byte)
-        leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
-    return leadBytes;
-}
-
-int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes)
-{
-    // A character as one unit: one byte, or lead and trail byte of a double-byte character.
-    auto unitAt = [&leadBytes](const std::string& text, size_t& i) -> unsigned {
-        const auto lead = static_cast<unsigned char>(text[i++]);
-        if (leadBytes[lead] && i < text.size())
-            return (lead << 8) | static_cast<unsigned char>(text[i++]);
-        return lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead;
-    };
-    size_t i = 0, k = 0;
-    while (i < a.size() && k < b.size()) {
-        const unsigned left = unitAt(a, i);
-        const unsigned right = unitAt(b, k);
-        if (left != right)
-            return left < right ? -1 : 1;
-    }
-    if (i < a.size())
-        return 1;
-    return k < b.size() ? -1 : 0;
-}
-
 CTerminListCtrl::CTerminListCtrl() : m_leadBytes(AnsiLeadBytes())
 {
     // Item data are positions, nothing to release.
@@ -138,7 +109,7 @@ int CTerminListCtrl::CompareColumn(const CTermin& a, const CTermin& b, int colum
     case 1:
         return (a.m_bYearly ? 1 : 0) - (b.m_bYearly ? 1 : 0);
     default:
-        return CompareDescriptions(a.m_strDescription, b.m_strDescription, m_leadBytes);
+        return CompareAnsiText(a.m_strDescription, b.m_strDescription, m_leadBytes);
     }
 }
 

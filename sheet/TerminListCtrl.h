@@ -4,18 +4,10 @@
 
 #include "core/IndexArray.h"
 #include "core/TerminList.h"
+#include "platform/CodePage.h"
 #include "platform/SortListCtrl.h"
 
-#include <bitset>
 #include <string>
-
-// Which bytes of the ANSI code page lead a double-byte character; none in a single-byte one.
-using CLeadBytes = std::bitset<256>;
-CLeadBytes AnsiLeadBytes();
-
-// Case-insensitive for ASCII letters only, otherwise by code value; a double-byte character
-// (one of `leadBytes` and the byte after it) counts as one unit.
-int CompareDescriptions(const std::string& a, const std::string& b, const CLeadBytes& leadBytes);
 
 class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:

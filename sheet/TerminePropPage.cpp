@@ -1,4 +1,4 @@
-// The page "Termine": the list, its buttons, the appointment dialog and deleting.
+// The page "Termine": the list, its buttons, the appointment dialog, deleting and list files.
 #include "sheet/TerminePropPage.h"
 
 #include "core/CoreHost.h"
@@ -6,7 +6,7 @@
 #include "sheet/TerminDlg.h"
 
 CTerminePropPage::CTerminePropPage(orv::Windows::CAppServices& services, orv::CProfile& profile)
-    : CSettingsPage(IDD_TERMINE_PAGE), m_services(services), m_profile(profile)
+    : CSettingsPage(IDD_TERMINE_PAGE), m_services(services), m_files(services, profile)
 {
 }
 
@@ -24,7 +24,7 @@ void CTerminePropPage::GiveBack(CSettingsData& settings) const
 BOOL CTerminePropPage::OnInitDialog()
 {
     CSettingsPage::OnInitDialog();
-    LoadFolders();
+    m_files.LoadFolders();
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
     m_list.InitList(&m_termine);
     m_list.Refill();
@@ -35,25 +35,7 @@ BOOL CTerminePropPage::OnInitDialog()
 void CTerminePropPage::OnDestroy()
 {
     CSettingsPage::OnDestroy();
-    SaveFolders();
-}
-
-void CTerminePropPage::LoadFolders()
-{
-    if (!m_profile.OpenSection(kSection))
-        return;
-    m_strExportPath = m_profile.GetString("ExportPath", m_strExportPath);
-    m_strImportPath = m_profile.GetString("ImportPath", m_strImportPath);
-    m_profile.CloseSection();
-}
-
-void CTerminePropPage::SaveFolders()
-{
-    if (!m_profile.OpenSection(kSection))
-        return;
-    m_profile.WriteString("ExportPath", m_strExportPath);
-    m_profile.WriteString("ImportPath", m_strImportPath);
-    m_profile.CloseSection();
+    m_files.SaveFolders();
 }
 
 void CTerminePropPage::UpdateButtons()
@@ -159,4 +141,33 @@ void CTerminePropPage::OnDelete()
     m_list.Refill();
     MarkChanged(true);
     m_list.SetFocus();
+}
+
+void CTerminePropPage::OnExport()
+{
+    CIndexArray positions;
+    m_list.GetSelectedPositions(positions);
+    if (positions.GetSize() == 0)
+        return;
+    if (std::string path; m_files.ChooseExportPath(m_hWnd, path))
+        WriteListFile(positions, path);
+}
+
+void CTerminePropPage::OnImport()
+{
+    if (std::string path; m_files.ChooseImportPath(m_hWnd, path))
+        ReadListFile(path);
+}
+
+void CTerminePropPage::WriteListFile(const CIndexArray& positions, const std::string& path)
+{
+    m_files.Write(m_termine, positions, path);
+}
+
+void CTerminePropPage::ReadListFile(const std::string& path)
+{
+    if (!m_files.Read(m_hWnd, m_termine, path))
+        return;
+    m_list.Refill();
+    MarkChanged(true);
 }

@@ -6,6 +6,7 @@
 #include "core/TerminList.h"
 #include "framework/AppServices.h"
 #include "sheet/SettingsPage.h"
+#include "sheet/TermineFiles.h"
 #include "sheet/TerminListCtrl.h"
 
 #include <string>
@@ -13,8 +14,6 @@
 // The rows are the list's own; no value is exchanged with a control.
 class CTerminePropPage : public CSettingsPage {
 public:
-    static constexpr const char* kSection = "Settings\\Termine";
-
     // `profile` keeps the export and import folders; `services` run the dialogs, show the
     // messages and ask before deleting.
     CTerminePropPage(orv::Windows::CAppServices& services, orv::CProfile& profile);
@@ -27,7 +26,8 @@ public:
     // the focus while the page is shown. The buttons follow the selection either way.
     void MarkChanged(bool changed) override;
 
-    // The file work of "&Exportieren" and "&Importieren" once the path is chosen.
+    // The file work of "&Exportieren" and "&Importieren" once the path is chosen; what was
+    // imported is added to the list.
     void WriteListFile(const CIndexArray& positions, const std::string& path);
     void ReadListFile(const std::string& path);
 
@@ -38,8 +38,6 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
-    void LoadFolders();
-    void SaveFolders();
     void UpdateButtons();
 
     void OnNew();
@@ -49,9 +47,7 @@ private:
     void OnImport();
 
     orv::Windows::CAppServices& m_services;
-    orv::CProfile& m_profile;
-    std::string m_strExportPath;
-    std::string m_strImportPath;
+    CTermineFiles m_files;
     CTerminList m_termine;
     CTerminListCtrl m_list;
 };

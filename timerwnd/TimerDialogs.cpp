@@ -35,7 +35,7 @@ bool CTimerDialogs::CloseOpenDialog()
     if (!m_open)
         return false;
     m_closeAfter = true;
-    if (const HWND open = m_open->GetSafeHwnd())
+    if (const HWND open = m_open->Handle())
         PostMessageA(open, WM_SYSCOMMAND, SC_CLOSE, 0);
     return true;
 }
@@ -44,7 +44,7 @@ bool CTimerDialogs::BringOpenToFront() const
 {
     if (!m_open)
         return false;
-    if (const HWND open = m_open->GetSafeHwnd())
+    if (const HWND open = m_open->Handle())
         SetForegroundWindow(open);
     return true;
 }

@@ -13,15 +13,13 @@ public:
     virtual ~CTimerTrayIcon() = default;  // the icon's own destructor removes it
 
     bool Show(HICON icon, UINT callbackMessage);
-    bool UpdateTip();
     // Rewrites the tooltip only when the count changed; false when the icon is not shown.
     bool SetDays(int32_t days);
     void Remove() { m_icon->Remove(); }
 
-    bool IsShown() const { return m_icon->IsShown(); }
-    const orv::CTrayIcon& Icon() const { return *m_icon; }
-
 private:
+    bool UpdateTip();
+
     std::unique_ptr<orv::CTrayIcon> m_icon;
     int32_t m_daysShown = -1;
 };

@@ -38,14 +38,9 @@ public:
 
     bool PreTranslateMessage(MSG* msg) override;
 
-    const CTimerDisplay* Display() const { return m_display.get(); }
-    const CTimerTrayIcon* TrayIcon() const { return m_trayIcon.get(); }
-    const CTerminModel& Model() const { return m_model; }
-    SIZE GetFrameExtent() const { return m_frameExtent; }
     // A new frame is fitted over two paints: the first after the change may still see the old
     // sizes, the second one always fits.
     enum class FrameChange { None, Requested, SecondPaint };
-    FrameChange GetFrameChangePending() const { return m_frameChange; }
 
     CSettingsData GetSettings() const override { return {m_model.GetTermine(), m_image, m_options}; }
     void SetSettings(const CSettingsData& edited) override

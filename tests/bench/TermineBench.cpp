@@ -254,7 +254,7 @@ int main()
     }
     // What every message to a bound control pays for its subclass. Short batches, interleaved
     // and many, so a busy machine hits both sides alike.
-    const HWND bound = dialog.list.GetSafeHwnd();
+    const HWND bound = dialog.list.Handle();
     const HWND plain = reference.Handle();
     const auto batch = [](HWND list) {
         for (int i = 0; i < kAppointments; ++i)
@@ -271,10 +271,10 @@ int main()
     // The About dialog with as many appointments: from Create until its list is filled and sorted.
     const CPair infoOpen = Interleaved(
         [&] {
-            CInfoProbe info(services, dialog.GetSafeHwnd(), host.Now());
+            CInfoProbe info(services, dialog.Handle(), host.Now());
             info.Termine() = termine;
             const double start = QpcSeconds();
-            failed |= !info.Create(dialog.GetSafeHwnd()) || info.List().GetItemCount() != kAppointments;
+            failed |= !info.Create(dialog.Handle()) || ListView_GetItemCount(info.GetDlgItem(IDC_LIST)) != kAppointments;
             return QpcSeconds() - start;
         },
         referenceFill);

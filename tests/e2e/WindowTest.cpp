@@ -3,41 +3,13 @@
 #include "ContextMenu.h"
 #include "E2eFixture.h"
 #include "ScreenCapture.h"
+#include "TimerGeometry.h"
 #include "UserInput.h"
 
 #include <cstdio>
 
 namespace e2e {
 namespace {
-
-constexpr char kNoAppointment[] = ">> Es ist kein Termin hinterlegt. <<";
-
-// The text extent in the font a fresh memory DC has, which is the one the program draws with.
-SIZE TextExtent(const std::string& text)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    DeleteDC(dc);
-    return extent;
-}
-
-// Both margins around the text: 5 pixels each at 96 dots per inch, in the screen's density.
-int Margins()
-{
-    const HDC screen = GetDC(nullptr);
-    const int margins = 2 * MulDiv(5, GetDeviceCaps(screen, LOGPIXELSX), 96);
-    ReleaseDC(nullptr, screen);
-    return margins;
-}
-
-// What the dialog frame and client edge add around the client area.
-SIZE FrameExtent()
-{
-    RECT rect{0, 0, 0, 0};
-    AdjustWindowRectEx(&rect, WS_POPUP | WS_DLGFRAME, FALSE, WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
 
 bool SameSize(SIZE a, SIZE b)
 {

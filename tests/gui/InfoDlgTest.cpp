@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "TermineGuiSupport.h"
 
+#include "framework/PathParts.h"
 #include "res/resource.h"
 #include "sheet/InfoDlg.h"
 #include "tests/unit/TestHost.h"
@@ -82,19 +83,19 @@ TEST_F(InfoDlgTest, ListsEveryAppointmentNearestFirstWithTiesByTextIgnoringCase)
     EXPECT_EQ(shown.version.rfind("Zielmark", 0), 0u) << shown.version;
     EXPECT_NE(shown.version.find(" v1."), std::string::npos) << shown.version;
     EXPECT_EQ(shown.legal, "Copyright \xA9 2026 Orvanta");
+    EXPECT_EQ(shown.version, VersionLinesOf(orv::Windows::GetModulePath(nullptr)).version);
 }
 
-TEST_F(InfoDlgTest, WithoutVersionResourceShowsABlankLineAndNoNotice)
+TEST_F(InfoDlgTest, WithoutVersionResourceTheLinesAreBlankAndWithoutAppointmentsTheListIsEmpty)
 {
     const std::string plain = "info-test-no-version.txt";
     std::ofstream(plain) << "kein Programm";
-    CInfoDlg dialog(app, owner.Handle(), host.Now());
-    dialog.SetVersionSource(plain);
-    const Shown shown = Open(dialog);
+    const CVersionLines lines = VersionLinesOf(plain);
     std::remove(plain.c_str());
-    EXPECT_EQ(shown.version, " ");
-    EXPECT_EQ(shown.legal, "");
-    EXPECT_TRUE(shown.rows.empty());
+    EXPECT_EQ(lines.version, " ");
+    EXPECT_EQ(lines.legal, "");
+    CInfoDlg dialog(app, owner.Handle(), host.Now());
+    EXPECT_TRUE(Open(dialog).rows.empty());
 }
 
 TEST_F(InfoDlgTest, F1AsksForTheDialogsHelpPage)

@@ -236,7 +236,7 @@ TEST(Attach, AControlDestroyedBeforeItsObjectLeavesItUnbound)
     CCountingEdit object;
     ASSERT_TRUE(object.Attach(edit));
     EXPECT_TRUE(DestroyWindow(edit));
-    EXPECT_EQ(object.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(object.Handle(), nullptr);
     EXPECT_FALSE(object.IsAttached());
     EXPECT_EQ(object.Detach(), nullptr);
 }

@@ -112,7 +112,7 @@ protected:
     // Runs `sheet` with `drive` once it shows; returns its result.
     INT_PTR Run(CSettingsDlg& sheet, std::function<void(HWND)> drive)
     {
-        AfterDelay(150, [&sheet, drive] { drive(sheet.GetSafeHwnd()); });
+        AfterDelay(150, [&sheet, drive] { drive(sheet.Handle()); });
         return sheet.Run(target, [](CModalWnd& dialog) { return dialog.DoModal(); });
     }
 

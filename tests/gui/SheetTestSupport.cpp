@@ -18,7 +18,7 @@ RECT ScreenRect(HWND window)
 INT_PTR RunSheet(CPropertySheet& sheet, std::function<void(HWND, HWND)> drive)
 {
     AfterDelay(150, [&sheet, drive] {
-        const HWND window = sheet.GetSafeHwnd();
+        const HWND window = sheet.Handle();
         UpdateWindow(window);
         drive(window, PropSheet_GetCurrentPageHwnd(window));
     });

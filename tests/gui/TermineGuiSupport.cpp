@@ -176,7 +176,7 @@ INT_PTR TermineGuiTest::RunPage(const std::vector<CTermin>& termine, std::vector
     for (const CTermin& termin : termine)
         working.Add(termin);
     working.m_bModified = 0;
-    steps.insert(steps.begin(), [this, &sheet] { m_sheet = sheet.GetSafeHwnd(); });
+    steps.insert(steps.begin(), [this, &sheet] { m_sheet = sheet.Handle(); });
     // Whatever went wrong before, the sheet does not outlive the test.
     steps.push_back([this] {
         if (m_sheet && IsWindow(m_sheet) && PropSheet_GetCurrentPageHwnd(m_sheet)) {

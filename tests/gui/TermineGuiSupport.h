@@ -68,7 +68,7 @@ protected:
     INT_PTR RunPage(const std::vector<CTermin>& termine, std::vector<std::function<void()>> steps);
 
     HWND Sheet() const { return m_sheet; }
-    HWND PageWindow() const { return m_page ? m_page->GetSafeHwnd() : nullptr; }
+    HWND PageWindow() const { return m_page ? m_page->Handle() : nullptr; }
     HWND PageList() const { return GetDlgItem(PageWindow(), 1004); }
     HWND PageButton(int id) const { return GetDlgItem(PageWindow(), id); }
     bool ApplyEnabled() const;

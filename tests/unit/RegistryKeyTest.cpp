@@ -24,11 +24,11 @@ TEST_F(RegistryKeyTest, WritesTheFixedEncodings)
 {
     CRegistryKey key;
     OpenKey(key);
-    ASSERT_EQ(key.SetBool(true, "Flag"), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetInt(-1, "Number"), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetString("Weihnachten", "Text"), ERROR_SUCCESS);
+    ASSERT_EQ(key.SetBool("Flag", true), ERROR_SUCCESS);
+    ASSERT_EQ(key.SetInt("Number", -1), ERROR_SUCCESS);
+    ASSERT_EQ(key.SetString("Text", "Weihnachten"), ERROR_SUCCESS);
     const BYTE block[3] = {1, 2, 3};
-    ASSERT_EQ(key.SetBinary(block, 3, "Block"), ERROR_SUCCESS);
+    ASSERT_EQ(key.SetBinary("Block", block, 3), ERROR_SUCCESS);
 
     const auto flag = ReadRaw("K", "Flag");
     EXPECT_EQ(flag.type, static_cast<DWORD>(REG_BINARY));
@@ -59,28 +59,28 @@ TEST_F(RegistryKeyTest, ReadsOnlyTheRightTypeAndLength)
     OpenKey(key);
     bool flag = false;
     // Four bytes do not fit the one-byte reader: the platform call itself refuses.
-    EXPECT_EQ(key.GetBool(flag, "Border"), ERROR_MORE_DATA);
+    EXPECT_EQ(key.GetBool("Border", flag), ERROR_MORE_DATA);
     EXPECT_FALSE(flag);
     const BYTE oneByte = 1;
     WriteRaw("K", "ShortDword", REG_DWORD, &oneByte, 1);
-    EXPECT_EQ(key.GetBool(flag, "ShortDword"), ERROR_INVALID_DATA);
+    EXPECT_EQ(key.GetBool("ShortDword", flag), ERROR_INVALID_DATA);
     EXPECT_FALSE(flag);
-    EXPECT_EQ(key.GetBool(flag, "Five"), ERROR_SUCCESS);
+    EXPECT_EQ(key.GetBool("Five", flag), ERROR_SUCCESS);
     EXPECT_TRUE(flag);
 
     BYTE placement[44];
     memset(placement, 0x5A, sizeof(placement));
-    EXPECT_EQ(key.GetBinary(placement, sizeof(placement), "Placement"), ERROR_INVALID_DATA);
+    EXPECT_EQ(key.GetBinary("Placement", placement, sizeof(placement)), ERROR_INVALID_DATA);
     EXPECT_EQ(placement[0], 0x5A);
     EXPECT_EQ(placement[43], 0x5A);
 
     std::string text = "vorher";
-    EXPECT_EQ(key.GetString(text, "Expand"), ERROR_INVALID_DATA);
+    EXPECT_EQ(key.GetString("Expand", text), ERROR_INVALID_DATA);
     EXPECT_EQ(text, "vorher");
-    EXPECT_EQ(key.GetString(text, "Missing"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(key.GetString("Missing", text), ERROR_FILE_NOT_FOUND);
 
     int32_t number = 7;
-    EXPECT_EQ(key.GetInt(number, "Long"), ERROR_MORE_DATA);
+    EXPECT_EQ(key.GetInt("Long", number), ERROR_MORE_DATA);
     EXPECT_EQ(number, 7);
 }
 
@@ -92,8 +92,8 @@ TEST_F(RegistryKeyTest, EnumeratesValueNames)
     key.EnumValueNames(names);
     EXPECT_TRUE(names.empty());
 
-    key.SetString("a", "Erster");
-    key.SetString("b", "Zweiter");
+    key.SetString("Erster", "a");
+    key.SetString("Zweiter", "b");
     key.EnumValueNames(names);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Erster", "Zweiter"}));
@@ -103,7 +103,7 @@ TEST_F(RegistryKeyTest, DeleteKeyTreeRemovesEveryLevel)
 {
     CRegistryKey deep;
     OpenKey(deep, "Termine\\a\\b\\c");
-    deep.SetString("x", "v");
+    deep.SetString("v", "x");
     deep.Close();
     CRegistryKey sibling;
     OpenKey(sibling, "Termine\\z");

@@ -1,12 +1,11 @@
-// The page "Termine" and list files: export of the selected rows, import through the import
-// dialog, their messages and the folders remembered for the next time.
-#include "sheet/TerminePropPage.h"
+// List files of the page "Termine": file dialogs, export, import and their messages.
+#include "sheet/TermineFiles.h"
 
+#include "framework/ListFileIo.h"
 #include "framework/PathParts.h"
 #include "platform/CommonDialogs.h"
 #include "platform/WaitCursor.h"
 #include "res/resource.h"
-#include "framework/ListFileIo.h"
 #include "sheet/ListFileTexts.h"
 #include "sheet/TerminImportDlg.h"
 
@@ -27,38 +26,57 @@ std::string SplitChosenPath(const std::string& chosen, std::string& folder)
 
 }  // namespace
 
-void CTerminePropPage::OnExport()
+CTermineFiles::CTermineFiles(orv::Windows::CAppServices& services, orv::CProfile& profile)
+    : m_services(services), m_profile(profile)
 {
-    CIndexArray positions;
-    m_list.GetSelectedPositions(positions);
-    if (positions.GetSize() == 0)
+}
+
+void CTermineFiles::LoadFolders()
+{
+    if (!m_profile.OpenSection(kSection))
         return;
+    m_strExportPath = m_profile.GetString("ExportPath", m_strExportPath);
+    m_strImportPath = m_profile.GetString("ImportPath", m_strImportPath);
+    m_profile.CloseSection();
+}
+
+void CTermineFiles::SaveFolders()
+{
+    if (!m_profile.OpenSection(kSection))
+        return;
+    m_profile.WriteString("ExportPath", m_strExportPath);
+    m_profile.WriteString("ImportPath", m_strImportPath);
+    m_profile.CloseSection();
+}
+
+bool CTermineFiles::ChooseExportPath(HWND owner, std::string& path)
+{
     const CListFileTexts texts = CListFileTexts::Load();
-    CFileDialog dialog(false, texts.extension, texts.fileName, kExportFlags, texts.filter, m_hWnd);
+    CFileDialog dialog(false, texts.extension, texts.fileName, kExportFlags, texts.filter, owner);
     dialog.SetInitialFolder(m_strExportPath);
     if (m_services.RunModal(dialog) != IDOK)
-        return;
-    const std::string path = SplitChosenPath(dialog.GetPathName(), m_strExportPath);
-    WriteListFile(positions, path);
+        return false;
+    path = SplitChosenPath(dialog.GetPathName(), m_strExportPath);
+    return true;
 }
 
-void CTerminePropPage::OnImport()
+bool CTermineFiles::ChooseImportPath(HWND owner, std::string& path)
 {
     const CListFileTexts texts = CListFileTexts::Load();
-    CFileDialog dialog(true, "", "", kImportFlags, texts.filter, m_hWnd);
+    CFileDialog dialog(true, "", "", kImportFlags, texts.filter, owner);
     dialog.SetInitialFolder(m_strImportPath);
     if (m_services.RunModal(dialog) != IDOK)
-        return;
-    const std::string path = SplitChosenPath(dialog.GetPathName(), m_strImportPath);
-    ReadListFile(path);
+        return false;
+    path = SplitChosenPath(dialog.GetPathName(), m_strImportPath);
+    return true;
 }
 
-void CTerminePropPage::WriteListFile(const CIndexArray& positions, const std::string& path)
+void CTermineFiles::Write(const CTerminList& termine, const CIndexArray& positions, const std::string& path)
 {
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = ::WriteListFile(path, m_termine, positions);
+        status = WriteListFile(path, termine, positions);
     }
     if (status == ListFileStatus::OpenFailed)
         m_services.ShowError(IDS_ERR_OPEN_FOR_WRITE, path.c_str());
@@ -66,37 +84,36 @@ void CTerminePropPage::WriteListFile(const CIndexArray& positions, const std::st
         m_services.ShowError(IDS_ERR_WRITE, path.c_str());
 }
 
-void CTerminePropPage::ReadListFile(const std::string& path)
+bool CTermineFiles::Read(HWND owner, CTerminList& termine, const std::string& path)
 {
-    CTerminImportDlg dialog(m_services, m_hWnd);
+    CTerminImportDlg dialog(m_services, owner);
     bool invalidLines = false;
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = ::ReadListFile(path, dialog.m_termine, invalidLines);
+        status = ReadListFile(path, dialog.m_termine, invalidLines);
     }
     if (status == ListFileStatus::OpenFailed) {
         m_services.ShowError(IDS_ERR_OPEN_FOR_READ, path.c_str());
-        return;
+        return false;
     }
     if (status == ListFileStatus::IoFailed) {
         // Nothing of a file that could not be read to its end is taken.
         m_services.ShowError(IDS_ERR_READ, path.c_str());
-        return;
+        return false;
     }
     if (invalidLines)
         m_services.ShowWarning(IDS_WARN_INVALID_LINES);
     if (dialog.m_termine.IsEmpty()) {
         m_services.ShowWarning(IDS_WARN_NO_ENTRIES);
-        return;
+        return false;
     }
     if (m_services.RunModal(dialog) != IDOK)
-        return;
-    m_termine.m_bModified = true;
-    const size_t first = m_termine.GetSize();
-    m_termine.SetSize(first + dialog.m_termine.GetSize());
+        return false;
+    termine.m_bModified = true;
+    const size_t first = termine.GetSize();
+    termine.SetSize(first + dialog.m_termine.GetSize());
     for (size_t i = 0; i < dialog.m_termine.GetSize(); ++i)
-        m_termine[first + i] = dialog.m_termine[i];
-    m_list.Refill();
-    MarkChanged(true);
+        termine[first + i] = dialog.m_termine[i];
+    return true;
 }
