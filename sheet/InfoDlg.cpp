@@ -25,7 +25,7 @@ BOOL CInfoDlg::OnInitDialog()
     version.Close();
     UpdateData(false);
 
-    m_list.InitList(&m_termine);
+    m_list.InitList(&m_termine, Services().Host());
     m_list.Refill(m_now);
     return TRUE;
 }

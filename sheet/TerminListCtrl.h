@@ -9,6 +9,8 @@
 #include <bitset>
 #include <string>
 
+class CCoreHost;
+
 // Which bytes of the ANSI code page lead a double-byte character; none in a single-byte one.
 using CLeadBytes = std::bitset<256>;
 CLeadBytes AnsiLeadBytes();
@@ -21,8 +23,9 @@ class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:
     CTerminListCtrl();
 
-    // Remembers the list (not owned) and makes the columns "Termin", "jährl.", "Beschreibung".
-    void InitList(CTerminList* list);
+    // Remembers the list and the host of its prepositions (neither owned) and makes the columns
+    // "Termin", "jährl.", "Beschreibung".
+    void InitList(CTerminList* list, const CCoreHost& host);
     // One row per appointment, in list order, then sorted by the present column and direction.
     bool Refill();
 
@@ -44,6 +47,7 @@ private:
     int WidthFor(int pixels, const std::string& widest) const;
 
     CTerminList* m_pTermine = nullptr;
+    const CCoreHost* m_pHost = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
     CLeadBytes m_leadBytes;       // read once: a sort compares thousands of descriptions
 };

@@ -58,7 +58,7 @@ void CTerminePropPage::WriteListFile(const CIndexArray& positions, const std::st
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = ::WriteListFile(path, m_termine, positions);
+        status = ::WriteListFile(path, m_termine, positions, m_services.Host());
     }
     if (status == ListFileStatus::OpenFailed)
         m_services.ShowError(IDS_ERR_OPEN_FOR_WRITE, path.c_str());
@@ -73,7 +73,7 @@ void CTerminePropPage::ReadListFile(const std::string& path)
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = ::ReadListFile(path, dialog.m_termine, invalidLines);
+        status = ::ReadListFile(path, dialog.m_termine, invalidLines, m_services.Host());
     }
     if (status == ListFileStatus::OpenFailed) {
         m_services.ShowError(IDS_ERR_OPEN_FOR_READ, path.c_str());
