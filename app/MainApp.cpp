@@ -7,15 +7,9 @@
 #include "settings/DefaultSchemes.h"
 #include "timerwnd/TimerWnd.h"
 
-CMainApp::CMainApp() : WinApp(nullptr)
-{
-    m_previousHost = SetCoreHost(&m_coreHost);
-}
+CMainApp::CMainApp() : WinApp(nullptr) {}
 
-CMainApp::~CMainApp()
-{
-    SetCoreHost(m_previousHost);
-}
+CMainApp::~CMainApp() = default;
 
 void CMainApp::RegisterMessageTopics()
 {

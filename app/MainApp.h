@@ -19,12 +19,12 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    const CCoreHost& Host() const override { return m_coreHost; }
 
 private:
     void RegisterMessageTopics();
 
     CWin32CoreHost m_coreHost;
-    CCoreHost* m_previousHost = nullptr;
     CAppTimerServices m_timerServices{*this, m_coreHost};
     std::unique_ptr<CSingleInstance> m_instance;
     // Outlives its window: a due message open over the window returns into the object.

@@ -1,31 +1,7 @@
-// The installed core host and the portable one used natively and until the program installs its own.
+// The core host's shared parts, its date writers and the portable host used natively and in tests.
 #include "core/CoreHost.h"
 
 #include <ctime>
-
-namespace {
-
-CCoreHost*& InstalledHost()
-{
-    static CCoreHost* host = nullptr;
-    return host;
-}
-
-}  // namespace
-
-CCoreHost& CoreHost()
-{
-    static CPortableCoreHost portable;
-    CCoreHost* host = InstalledHost();
-    return host ? *host : portable;
-}
-
-CCoreHost* SetCoreHost(CCoreHost* host)
-{
-    CCoreHost* previous = InstalledHost();
-    InstalledHost() = host;
-    return previous;
-}
 
 std::unique_ptr<CDateTimeWriter> CCoreHost::CreateDateTimeWriter() const
 {

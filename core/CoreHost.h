@@ -10,8 +10,8 @@
 
 class CDateTimeWriter;
 
-// The Win32 program installs its own host at start-up; tests install fakes. Without one, a
-// portable host serves: German date text, the C library clock, the built-in text table.
+// Handed to whatever needs it by its caller: the Win32 program's own host, natively the portable
+// one (German date text, the C library clock, the built-in text table), in tests a fake.
 class CCoreHost {
 public:
     virtual ~CCoreHost() = default;
@@ -27,10 +27,6 @@ public:
     // A text of the string table by its id; empty when there is none.
     virtual std::string LoadText(int id) const = 0;
 };
-
-CCoreHost& CoreHost();
-// Installs `host` (null restores the portable host) and returns the one it replaces.
-CCoreHost* SetCoreHost(CCoreHost* host);
 
 // The portable host: also the base of test fakes that override a few services.
 class CPortableCoreHost : public CCoreHost {

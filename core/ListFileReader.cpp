@@ -388,7 +388,7 @@ CListFileReader::Line CListFileReader::ReadUtf16Line(std::string& text)
 }
 
 bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
-                         CTerminList& candidates, bool& invalidLines)
+                         CTerminList& candidates, bool& invalidLines, const CCoreHost& host)
 {
     invalidLines = false;
     CListFileReader reader(source, converter);
@@ -409,7 +409,7 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
             break;
         case CListFileReader::Line::Text: {
             CTermin termin = fresh;
-            if (termin.ParseText(text)) {
+            if (termin.ParseText(text, host)) {
                 candidates.Add(std::move(termin));
                 candidates.m_bModified = 1;
             } else {
@@ -421,10 +421,10 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
     }
 }
 
-std::string ListFileLine(const CTermin& termin)
+std::string ListFileLine(const CTermin& termin, const CCoreHost& host)
 {
     std::string line;
-    AppendListFileLine(line, termin, CHostDateTimeWriter(CoreHost()));
+    AppendListFileLine(line, termin, CHostDateTimeWriter(host));
     return line;
 }
 

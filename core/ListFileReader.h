@@ -98,12 +98,12 @@ private:
 std::string TrimListLine(const std::string& line);
 
 // Reads every valid line of the source into `candidates` (appended in file order, with
-// m_bModified set); `invalidLines` tells whether any line was refused. False on a read error,
-// after which `candidates` holds what came before it.
+// m_bModified set), the dates as `host` reads them; `invalidLines` tells whether any line was
+// refused. False on a read error, after which `candidates` holds what came before it.
 bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
-                         CTerminList& candidates, bool& invalidLines);
+                         CTerminList& candidates, bool& invalidLines, const CCoreHost& host);
 
-// The line a list file holds for an appointment, with its CR LF.
-std::string ListFileLine(const CTermin& termin);
+// The line a list file holds for an appointment, with its CR LF, the date as `host` writes it.
+std::string ListFileLine(const CTermin& termin, const CCoreHost& host);
 // The same line appended to `bytes`, its date written by `dates`.
 void AppendListFileLine(std::string& bytes, const CTermin& termin, const CDateTimeWriter& dates);

@@ -8,7 +8,7 @@
 using orv::Format;
 
 std::string ComposeRemainingText(const CDateTimeSpan& remaining, const CTermin& first,
-                                 int32_t displayType, int32_t& dayCount)
+                                 int32_t displayType, int32_t& dayCount, const CCoreHost& host)
 {
     long long total = remaining.GetTotalSeconds();
     if (total < 0)
@@ -19,7 +19,6 @@ std::string ComposeRemainingText(const CDateTimeSpan& remaining, const CTermin& 
     const int seconds = static_cast<int>(total % 60);
     dayCount = days;
 
-    const CCoreHost& host = CoreHost();
     if (displayType == kDisplayExtended) {
         const std::string format = host.LoadText(days == 1 ? IDS_DAY_ONE_LONG : IDS_DAYS_LONG) +
                                    host.LoadText(hours == 1 ? IDS_HOUR_ONE : IDS_HOURS) +
@@ -27,11 +26,11 @@ std::string ComposeRemainingText(const CDateTimeSpan& remaining, const CTermin& 
                                    host.LoadText(seconds == 1 ? IDS_SECOND_ONE : IDS_SECONDS);
         // The pieces come from the string table, which holds exactly four %d.
         return Format(format.c_str(), days, hours, minutes, seconds) +
-               PrepositionText(first.m_nPreposition) + first.m_strDescription + ".";
+               PrepositionText(first.m_nPreposition, host) + first.m_strDescription + ".";
     }
     std::string text = Format(host.LoadText(IDS_DAYS_SHORT).c_str(), days) +
                        Format("%02d:%02d:%02d", hours, minutes, seconds);
     if (displayType == kDisplayStandard)
-        text += " " + PrepositionText(first.m_nPreposition) + first.m_strDescription;
+        text += " " + PrepositionText(first.m_nPreposition, host) + first.m_strDescription;
     return text;
 }

@@ -9,7 +9,10 @@
 
 enum DisplayType : int32_t { kDisplayCompact = 0, kDisplayStandard = 1, kDisplayExtended = 2 };
 
-// Composes the text for `remaining` in the display type (unknown types count as compact) and
-// stores the whole days in `dayCount`. A remaining time of zero or less is shown as zero.
+class CCoreHost;
+
+// Composes the text for `remaining` in the display type (unknown types count as compact) from
+// the texts of `host` and stores the whole days in `dayCount`. A remaining time of zero or less
+// is shown as zero.
 std::string ComposeRemainingText(const CDateTimeSpan& remaining, const CTermin& first,
-                                 int32_t displayType, int32_t& dayCount);
+                                 int32_t displayType, int32_t& dayCount, const CCoreHost& host);

@@ -23,7 +23,7 @@ CTermin::CTermin(const CDateTime& target, bool yearly, int32_t preposition, std:
 {
 }
 
-bool CTermin::ParseText(const std::string& text)
+bool CTermin::ParseText(const std::string& text, const CCoreHost& host)
 {
     if (text.empty())
         return false;
@@ -37,7 +37,7 @@ bool CTermin::ParseText(const std::string& text)
     };
     size_t start = 0;
     const size_t dateLength = nextField(start);
-    if (dateLength == 0 || !CoreHost().ParseDateTime(text.substr(start, dateLength), m_dtTarget))
+    if (dateLength == 0 || !host.ParseDateTime(text.substr(start, dateLength), m_dtTarget))
         return false;
 
     if (nextField(start) == 0)
@@ -56,10 +56,10 @@ bool CTermin::ParseText(const std::string& text)
     return true;
 }
 
-std::string CTermin::FormatText() const
+std::string CTermin::FormatText(const CCoreHost& host) const
 {
     std::string text;
-    AppendText(text, CHostDateTimeWriter(CoreHost()));
+    AppendText(text, CHostDateTimeWriter(host));
     return text;
 }
 
@@ -84,7 +84,7 @@ bool SameTermin(const CTermin& a, const CTermin& b)
            a.m_strDescription == b.m_strDescription;
 }
 
-std::string PrepositionText(int32_t index)
+std::string PrepositionText(int32_t index, const CCoreHost& host)
 {
-    return CoreHost().LoadText(IDS_PREPOSITION_FIRST + index) + " ";
+    return host.LoadText(IDS_PREPOSITION_FIRST + index) + " ";
 }

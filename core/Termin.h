@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+class CCoreHost;
 class CDateTimeWriter;
 
 class CTermin {
@@ -21,10 +22,12 @@ public:
     CTermin& operator=(CTermin&&) noexcept = default;
     virtual ~CTermin() = default;
 
-    // Reads the one-line text form "date;yearly;preposition;description"; false when any of the
-    // first three fields is empty or unreadable (the record may then be partly filled).
-    bool ParseText(const std::string& text);
-    std::string FormatText() const;
+    // Reads the one-line text form "date;yearly;preposition;description", the date as `host`
+    // reads it; false when any of the first three fields is empty or unreadable (the record may
+    // then be partly filled).
+    bool ParseText(const std::string& text, const CCoreHost& host);
+    // The text form with the date as `host` writes it.
+    std::string FormatText(const CCoreHost& host) const;
     // Appends the text form with the date as `dates` writes it: many records without a copy each.
     void AppendText(std::string& text, const CDateTimeWriter& dates) const;
 
@@ -40,5 +43,5 @@ public:
 bool SameTermin(const CTermin& a, const CTermin& b);
 
 constexpr int kPrepositionCount = 7;
-// The preposition text for an index 0..6 followed by one blank ("bis zum ").
-std::string PrepositionText(int32_t index);
+// The preposition text of `host` for an index 0..6 followed by one blank ("bis zum ").
+std::string PrepositionText(int32_t index, const CCoreHost& host);

@@ -94,7 +94,7 @@ void CTerminList::Sort()
                   [](const CTermin& a, const CTermin& b) { return b < a; });
 }
 
-bool CTerminList::Load(orv::CProfile& profile)
+bool CTerminList::Load(orv::CProfile& profile, const CCoreHost& host)
 {
     // A failed repair leaves its journal for the next start; the section is read as it is.
     orv::CSectionJournal(profile, kSection).Recover();
@@ -108,7 +108,7 @@ bool CTerminList::Load(orv::CProfile& profile)
     // written back, the next save drops it.
     for (const std::string& name : AppointmentNames(names)) {
         CTermin termin;
-        if (termin.ParseText(profile.GetString(name, "")))
+        if (termin.ParseText(profile.GetString(name, ""), host))
             m_items.push_back(termin);
     }
     profile.CloseSection();
@@ -116,14 +116,14 @@ bool CTerminList::Load(orv::CProfile& profile)
     return true;
 }
 
-bool CTerminList::Save(orv::CProfile& profile, bool force)
+bool CTerminList::Save(orv::CProfile& profile, const CCoreHost& host, bool force)
 {
     if (!m_bModified && !force)
         return true;
     orv::SectionValues values;
     values.reserve(m_items.size());
     for (size_t i = 0; i < m_items.size(); ++i)
-        values.emplace_back(ValueName(i), m_items[i].FormatText());
+        values.emplace_back(ValueName(i), m_items[i].FormatText(host));
     const bool ok = orv::CSectionJournal(profile, kSection).Save(values);
     m_bModified = !ok;
     return ok;
@@ -159,14 +159,14 @@ void CTerminList::ApplyHandled(const std::vector<CTermin>& handled)
 }
 
 std::string CTerminList::ComposeText(const CDateTime& now, int displayType, int32_t& dayCount,
-                                     const std::string& emptyText) const
+                                     const std::string& emptyText, const CCoreHost& host) const
 {
     if (m_items.empty()) {
         dayCount = -1;
         return emptyText;
     }
     const CTermin& first = m_items.front();
-    return ComposeRemainingText(first.m_dtTarget - now, first, displayType, dayCount);
+    return ComposeRemainingText(first.m_dtTarget - now, first, displayType, dayCount, host);
 }
 
 bool CTerminList::HandleDue(int32_t& dayCount, CDueTermin& due)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class CCoreHost;
 namespace orv {
 class CProfile;
 }
@@ -41,20 +42,21 @@ public:
     void Sort() override;
 
     // Replaces the content with the section "Termine": every value named "t" and digits, in
-    // number order; gaps and unreadable values are skipped. A save that was cut off is finished
-    // first. False when the section cannot be opened.
-    bool Load(orv::CProfile& profile);
-    // Rewrites the section when modified (or forced), journalled so that a cut leaves the old
-    // or the new list; true on success.
-    bool Save(orv::CProfile& profile, bool force = false);
+    // number order, their dates as `host` reads them; gaps and unreadable values are skipped. A
+    // save that was cut off is finished first. False when the section cannot be opened.
+    bool Load(orv::CProfile& profile, const CCoreHost& host);
+    // Rewrites the section when modified (or forced), the dates as `host` writes them,
+    // journalled so that a cut leaves the old or the new list; true on success.
+    bool Save(orv::CProfile& profile, const CCoreHost& host, bool force = false);
 
     // Treats the entries equal to `handled` (in that order) as the due handling treated those:
     // a yearly one moves on by a year, a one-time one goes.
     void ApplyHandled(const std::vector<CTermin>& handled);
-    // The remaining-time text of the first appointment at `now` in the display type, or
-    // `emptyText`. `dayCount` receives the whole days left, -1 when nothing is shown.
+    // The remaining-time text of the first appointment at `now` in the display type, from the
+    // texts of `host`, or `emptyText`. `dayCount` receives the whole days left, -1 when nothing
+    // is shown.
     std::string ComposeText(const CDateTime& now, int displayType, int32_t& dayCount,
-                            const std::string& emptyText) const;
+                            const std::string& emptyText, const CCoreHost& host) const;
     // The first appointment's moment is reached: a yearly one moves on by a year, a one-time one
     // (or a yearly one past the last valid year) goes; the whole-day count becomes -1. `due`
     // receives what was found and what is to be announced. False when the list is empty.

@@ -7,13 +7,13 @@
 #include <iterator>
 
 CTerminModel::CTerminModel(orv::CProfile& profile, const CCoreHost& host)
-    : m_profile(profile), m_emptyText(host.LoadText(IDS_NO_APPOINTMENT))
+    : m_profile(profile), m_host(host), m_emptyText(host.LoadText(IDS_NO_APPOINTMENT))
 {
 }
 
 bool CTerminModel::Load()
 {
-    if (!m_termine.Load(m_profile))
+    if (!m_termine.Load(m_profile, m_host))
         return false;
     m_composedValid = false;
     m_termine.SetAscending();
@@ -23,7 +23,7 @@ bool CTerminModel::Load()
 
 bool CTerminModel::Save()
 {
-    return m_termine.Save(m_profile);
+    return m_termine.Save(m_profile, m_host);
 }
 
 bool CTerminModel::HandleDue(const CDateTime& now, CDueTermin& due)
@@ -57,7 +57,7 @@ const std::string& CTerminModel::ComposeText(const CDateTime& now, int displayTy
 {
     if (m_composedValid && now == m_composedAt && displayType == m_composedType)
         return m_composed;
-    m_composed = m_termine.ComposeText(now, displayType, m_dayCount, m_emptyText);
+    m_composed = m_termine.ComposeText(now, displayType, m_dayCount, m_emptyText, m_host);
     m_composedAt = now;
     m_composedType = displayType;
     m_composedValid = true;

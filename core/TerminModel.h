@@ -15,7 +15,8 @@ class CProfile;
 
 class CTerminModel {
 public:
-    // `host` gives the no-appointment text; the clock is the caller's.
+    // `host` gives the texts and reads and writes the stored dates; the clock is the caller's.
+    // Both outlive the model.
     CTerminModel(orv::CProfile& profile, const CCoreHost& host);
 
     // Replaces the list with the stored one, sorted ascending; false when the section cannot
@@ -64,6 +65,7 @@ public:
 
 private:
     orv::CProfile& m_profile;
+    const CCoreHost& m_host;
     const std::string m_emptyText;  // read once: the paint asks on every tick
     CTerminList m_termine;
     int32_t m_dayCount = -1;

@@ -1,16 +1,22 @@
 // What windows and dialogs ask of the application that creates them: modal runs with the right
-// owner, numbered messages, help pages and yes/no questions.
+// owner, numbered messages, help pages, yes/no questions, and the core host for the appointments
+// they show and edit.
 #pragma once
 
 #include "platform/ModalLoop.h"
 
 #include <cstdarg>
 
+class CCoreHost;
+
 namespace orv::Windows {
 
 class CAppServices {
 public:
     virtual ~CAppServices() = default;
+
+    // The clock, locale date text and texts of the portable code; it outlives the services.
+    virtual const CCoreHost& Host() const = 0;
 
     // Runs a dialog, sheet or system dialog with it as the owner of every message and help
     // window meanwhile (for a system dialog: its owner).

@@ -148,24 +148,27 @@ bool CReplacingFile::Commit()
     return true;
 }
 
-ListFileStatus ReadListFile(const std::string& path, CTerminList& candidates, bool& invalidLines)
+ListFileStatus ReadListFile(const std::string& path, CTerminList& candidates, bool& invalidLines,
+                            const CCoreHost& host)
 {
     invalidLines = false;
     CFileByteSource source;
     if (!source.Open(path))
         return ListFileStatus::OpenFailed;
     const CWin32AnsiConverter converter;
-    return ReadListFileEntries(source, converter, candidates, invalidLines) ? ListFileStatus::Ok
-                                                                            : ListFileStatus::IoFailed;
+    return ReadListFileEntries(source, converter, candidates, invalidLines, host) ? ListFileStatus::Ok
+                                                                                  : ListFileStatus::IoFailed;
 }
 
-ListFileStatus WriteListFile(const std::string& path, const CTerminList& list, const CIndexArray& positions)
+ListFileStatus WriteListFile(const std::string& path, const CTerminList& list, const CIndexArray& positions,
+                             const CCoreHost& host)
 {
     CReplacingFile file(path);
-    return WriteListFile(file, list, positions);
+    return WriteListFile(file, list, positions, host);
 }
 
-ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, const CIndexArray& positions)
+ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, const CIndexArray& positions,
+                             const CCoreHost& host)
 {
     if (!file.Open())
         return ListFileStatus::OpenFailed;
@@ -176,7 +179,7 @@ ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, cons
         ordered.Sort();
     }
     // The locale is looked up once for the whole file, not once per line.
-    const std::unique_ptr<CDateTimeWriter> dates = CoreHost().CreateDateTimeWriter();
+    const std::unique_ptr<CDateTimeWriter> dates = host.CreateDateTimeWriter();
     std::string chunk;
     chunk.reserve(kWriteChunk + 1024);
     for (const int32_t position : ordered.Indices()) {

@@ -81,9 +81,13 @@ private:
     CFileHandle m_file;
 };
 
-// The valid appointments of the file, appended to `candidates`; `invalidLines` tells whether
-// a line was refused.
-ListFileStatus ReadListFile(const std::string& path, CTerminList& candidates, bool& invalidLines);
-// The entries of `list` at `positions`, in list order, one CR LF line each.
-ListFileStatus WriteListFile(const std::string& path, const CTerminList& list, const CIndexArray& positions);
-ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, const CIndexArray& positions);
+// The valid appointments of the file, appended to `candidates`, their dates as `host` reads
+// them; `invalidLines` tells whether a line was refused.
+ListFileStatus ReadListFile(const std::string& path, CTerminList& candidates, bool& invalidLines,
+                            const CCoreHost& host);
+// The entries of `list` at `positions`, in list order, one CR LF line each, the dates as `host`
+// writes them.
+ListFileStatus WriteListFile(const std::string& path, const CTerminList& list, const CIndexArray& positions,
+                             const CCoreHost& host);
+ListFileStatus WriteListFile(CReplacingFile& file, const CTerminList& list, const CIndexArray& positions,
+                             const CCoreHost& host);

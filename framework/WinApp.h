@@ -58,6 +58,7 @@ struct CAppPaths {
 // All empty for an empty program path.
 CAppPaths AppPathsFor(const std::string& programPath, const std::string& appName);
 
+// The program's application object derives from it and names the core host it owns (Host).
 class WinApp : public CWinApp, public CAppServices {
 public:
     explicit WinApp(const char* appName = nullptr);

@@ -29,7 +29,7 @@ BOOL CInfoDlg::OnInitDialog()
     m_versionLines = VersionLinesOf(orv::Windows::GetModulePath(nullptr));
     UpdateData(false);
 
-    m_list.InitList(&m_termine);
+    m_list.InitList(&m_termine, Services().Host());
     m_list.Refill(m_now);
     return TRUE;
 }

@@ -10,9 +10,10 @@ CInfoListCtrl::CInfoListCtrl()
     m_bReleaseItemData = false;  // the item data are row indices
 }
 
-void CInfoListCtrl::InitList(CTerminList* termine)
+void CInfoListCtrl::InitList(CTerminList* termine, const CCoreHost& host)
 {
     m_pTermine = termine;
+    m_pHost = &host;
     // The first column of a list view is always left-aligned; one made second and moved to the
     // front by deleting a placeholder keeps its right alignment.
     InsertColumn(0, "", LVCFMT_LEFT, 0, 0);
@@ -26,14 +27,16 @@ void CInfoListCtrl::InitList(CTerminList* termine)
 bool CInfoListCtrl::Refill(const CDateTime& now)
 {
     m_rows.clear();  // they point into the buffer about to be replaced
+    // InitList sets the list and the host together: rows have a host for their texts.
     const size_t count = m_pTermine ? m_pTermine->GetSize() : 0;
     // Each preposition from the string table once, not once per row.
     std::vector<std::string> prepositions;
-    for (int32_t index = 0; index < kPrepositionCount; ++index)
-        prepositions.push_back(PrepositionText(index));
-    const auto prepositionOf = [&prepositions](const CTermin& termin) {
+    for (int32_t index = 0; count > 0 && index < kPrepositionCount; ++index)
+        prepositions.push_back(PrepositionText(index, *m_pHost));
+    const auto prepositionOf = [this, &prepositions](const CTermin& termin) {
         const bool known = termin.m_nPreposition >= 0 && termin.m_nPreposition < kPrepositionCount;
-        return known ? prepositions[static_cast<size_t>(termin.m_nPreposition)] : PrepositionText(termin.m_nPreposition);
+        return known ? prepositions[static_cast<size_t>(termin.m_nPreposition)]
+                     : PrepositionText(termin.m_nPreposition, *m_pHost);
     };
     // Every row's text in one buffer, each followed by a NUL for the comparison: thousands of
     // rows cost one allocation, not one each.
@@ -94,7 +97,7 @@ std::string CInfoListCtrl::GetCellText(LPARAM data, int column)
         // Compact style; a time at or below zero shows as 0T 00:00:00, as in the timer window.
         int32_t days = 0;
         const CTermin unused(CDateTime(), false, 0, std::string());
-        return ComposeRemainingText(row.remaining, unused, kDisplayCompact, days);
+        return ComposeRemainingText(row.remaining, unused, kDisplayCompact, days, *m_pHost);
     }
     return column == 1 ? std::string(row.text) : std::string();
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+class CCoreHost;
+
 struct CInfoRow {
     CDateTimeSpan remaining;  // target minus the moment the rows were built
     std::string_view text;    // preposition with its blank, then the description; in the list's buffer
@@ -18,8 +20,9 @@ class CInfoListCtrl : public orv::Windows::CSortListCtrl {
 public:
     CInfoListCtrl();
 
-    // Remembers the list, makes the two columns and sorts by remaining time, ascending.
-    void InitList(CTerminList* termine);
+    // Remembers the list and the host of its texts (neither owned), makes the two columns and
+    // sorts by remaining time, ascending.
+    void InitList(CTerminList* termine, const CCoreHost& host);
     // Rebuilds the rows from the list as of `now` and shows them in the current order.
     bool Refill(const CDateTime& now);
 
@@ -32,6 +35,7 @@ protected:
 
 private:
     CTerminList* m_pTermine = nullptr;
+    const CCoreHost* m_pHost = nullptr;
     std::vector<CInfoRow> m_rows;
     std::string m_texts;  // the rows' texts, each followed by a NUL
 };

@@ -35,7 +35,7 @@ BOOL CTerminDlg::OnInitDialog()
     m_descriptionEdit.AttachDlgItem(IDC_DESCRIPTION, m_hWnd);
     // The choices first: a selection needs its entries.
     for (int index = 0; index < kPrepositionCount; ++index) {
-        std::string text = PrepositionText(index);
+        std::string text = PrepositionText(index, Services().Host());
         text.pop_back();  // the blank that follows it in a sentence
         m_prepositionList.AddString(text);
     }

@@ -18,7 +18,7 @@ BOOL CTerminImportDlg::OnInitDialog()
                             {IDOK, CResizer::kRight | CResizer::kBottom},
                             {IDCANCEL, CResizer::kRight | CResizer::kBottom},
                             {ID_HELP, CResizer::kRight | CResizer::kBottom}});
-    m_list.InitList(&m_termine);
+    m_list.InitList(&m_termine, Services().Host());
     m_list.Refill();
     UpdateImportButton();
     return TRUE;

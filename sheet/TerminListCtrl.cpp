@@ -32,9 +32,10 @@ int CTerminListCtrl::WidthFor(int pixels, const std::string& widest) const
     return std::max(ScaledWidth(pixels), needed + ScaledWidth(kCellMargins));
 }
 
-void CTerminListCtrl::InitList(CTerminList* list)
+void CTerminListCtrl::InitList(CTerminList* list, const CCoreHost& host)
 {
     m_pTermine = list;
+    m_pHost = &host;
     m_strDateFormat = LoadResourceText(IDS_DUE_DATE_FORMAT);
     const std::string widestDate = CDateTime(2000, 12, 28, 20, 58, 58).Format(m_strDateFormat.c_str());
     InsertColumnById(0, IDS_COLUMN_TERMIN, LVCFMT_LEFT, WidthFor(kWidthTermin, widestDate), 0);
@@ -96,7 +97,8 @@ std::string CTerminListCtrl::GetCellText(LPARAM data, int column)
     case 1:
         return termin.m_bYearly ? "X" : "";
     case 2:
-        return PrepositionText(termin.m_nPreposition) + termin.m_strDescription;
+        // A row names an appointment only once InitList has set the host as well.
+        return PrepositionText(termin.m_nPreposition, *m_pHost) + termin.m_strDescription;
     }
     return {};
 }

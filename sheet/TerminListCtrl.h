@@ -9,12 +9,15 @@
 
 #include <string>
 
+class CCoreHost;
+
 class CTerminListCtrl : public orv::Windows::CSortListCtrl {
 public:
     CTerminListCtrl();
 
-    // Remembers the list (not owned) and makes the columns "Termin", "jährl.", "Beschreibung".
-    void InitList(CTerminList* list);
+    // Remembers the list and the host of its prepositions (neither owned) and makes the columns
+    // "Termin", "jährl.", "Beschreibung".
+    void InitList(CTerminList* list, const CCoreHost& host);
     // One row per appointment, in list order, then sorted by the present column and direction.
     bool Refill();
 
@@ -36,6 +39,7 @@ private:
     int WidthFor(int pixels, const std::string& widest) const;
 
     CTerminList* m_pTermine = nullptr;
+    const CCoreHost* m_pHost = nullptr;
     std::string m_strDateFormat;  // "%d.%m.%Y %H:%M:%S"
     CLeadBytes m_leadBytes;       // read once: a sort compares thousands of descriptions
 };

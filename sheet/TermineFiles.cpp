@@ -76,7 +76,7 @@ void CTermineFiles::Write(const CTerminList& termine, const CIndexArray& positio
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = WriteListFile(path, termine, positions);
+        status = WriteListFile(path, termine, positions, m_services.Host());
     }
     if (status == ListFileStatus::OpenFailed)
         m_services.ShowError(IDS_ERR_OPEN_FOR_WRITE, path.c_str());
@@ -91,7 +91,7 @@ bool CTermineFiles::Read(HWND owner, CTerminList& termine, const std::string& pa
     ListFileStatus status;
     {
         CWaitCursor wait;
-        status = ReadListFile(path, dialog.m_termine, invalidLines);
+        status = ReadListFile(path, dialog.m_termine, invalidLines, m_services.Host());
     }
     if (status == ListFileStatus::OpenFailed) {
         m_services.ShowError(IDS_ERR_OPEN_FOR_READ, path.c_str());

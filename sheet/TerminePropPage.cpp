@@ -26,7 +26,7 @@ BOOL CTerminePropPage::OnInitDialog()
     CSettingsPage::OnInitDialog();
     m_files.LoadFolders();
     m_list.AttachDlgItem(IDC_LIST, m_hWnd);
-    m_list.InitList(&m_termine);
+    m_list.InitList(&m_termine, m_services.Host());
     m_list.Refill();
     UpdateButtons();
     return TRUE;
@@ -100,7 +100,7 @@ bool CTerminePropPage::OnNotify(NMHDR* header, LRESULT& result)
 void CTerminePropPage::OnNew()
 {
     CTerminDlg dialog(m_services, m_hWnd);
-    dialog.m_termin = CTermin::Tomorrow(CoreHost().Now());
+    dialog.m_termin = CTermin::Tomorrow(m_services.Host().Now());
     if (m_services.RunModal(dialog) != IDOK)
         return;
     m_termine.m_bModified = true;

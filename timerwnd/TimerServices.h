@@ -1,6 +1,6 @@
 // What the timer window needs from the application that creates it: the application's services
-// (modal runs, messages, help, questions), the clock and texts for its appointments, and the
-// due announcements.
+// (modal runs, messages, help, questions, the core host with the clock and texts for its
+// appointments), its name and the due announcements.
 #pragma once
 
 #include "framework/AppServices.h"
@@ -9,11 +9,8 @@
 
 #include <string>
 
-class CCoreHost;
-
 class CTimerServices : public orv::Windows::CAppServices {
 public:
-    virtual const CCoreHost& Host() const = 0;
     virtual std::string AppName() const = 0;
     // A reached appointment's information box, owned by the window that owns messages now (the
     // timer window `window`, or a dialog running over it); false when it could not be shown.

@@ -1,8 +1,6 @@
 // Clock, summaries, registry clean-up and sample appointments for the benchmarks.
 #include "BenchSupport.h"
 
-#include "core/CoreHost.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -106,13 +104,4 @@ CTerminList SampleTermine(const CDateTime& now)
     list.Sort();
     list.m_bModified = 1;
     return list;
-}
-
-CCoreHostScope::CCoreHostScope(CCoreHost* host) : m_previous(SetCoreHost(host))
-{
-}
-
-CCoreHostScope::~CCoreHostScope()
-{
-    SetCoreHost(m_previous);
 }

@@ -49,16 +49,3 @@ void PrintRatioRow(const std::string& figure, double ours, double reference, con
 
 // "Software\<path>" with backslashes, as the registry calls want it.
 std::string SoftwareKey(const std::string& path);
-
-class CCoreHost;
-// Installs a core host for the lifetime of this value and restores the previous one.
-class CCoreHostScope {
-public:
-    explicit CCoreHostScope(CCoreHost* host);
-    CCoreHostScope(const CCoreHostScope&) = delete;
-    CCoreHostScope& operator=(const CCoreHostScope&) = delete;
-    ~CCoreHostScope();
-
-private:
-    CCoreHost* m_previous;
-};

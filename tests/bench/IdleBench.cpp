@@ -207,8 +207,7 @@ int main(int argc, char** argv)
     if (seconds <= 0.0 || rounds <= 0)
         return Fail("the period and the number of rounds must be positive");
 
-    CWin32CoreHost host;
-    const CCoreHostScope hostScope(&host);
+    const CWin32CoreHost host;
     CAppKeyScope appKey;
     if (!appKey.Prepare())
         return Fail("cannot set the program's registry key aside");
@@ -217,7 +216,7 @@ int main(int argc, char** argv)
         orv::Windows::CRegistryProfile profile;
         profile.SetPath(kAppPath);
         CTerminList termine = SampleTermine(host.Now());
-        if (!termine.Save(profile))
+        if (!termine.Save(profile, host))
             return Fail("cannot store the sample appointments");
     }
 

@@ -54,15 +54,14 @@ int main(int argc, char** argv)
     if (iterations <= 0)
         return Fail("the iteration count must be positive");
 
-    CWin32CoreHost host;
-    const CCoreHostScope hostScope(&host);
+    const CWin32CoreHost host;
 
     // A settings store of its own, with a few appointments, so the real composition runs.
     const CRegistryTreeGuard registry("ZielmarkBench\\Paint" + std::to_string(GetCurrentProcessId()));
     orv::Windows::CRegistryProfile profile;
     profile.SetPath(registry.Path().c_str());
     CTerminList termine = SampleTermine(host.Now());
-    if (!termine.Save(profile))
+    if (!termine.Save(profile, host))
         return Fail("cannot store the sample appointments");
 
     CWnd window;

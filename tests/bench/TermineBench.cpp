@@ -109,12 +109,17 @@ using CInfoListHost = CListHost<CInfoListCtrl, IDD_INFO>;
 // The bench opens no modal dialog, message or help page; the About dialog only needs services handed in.
 class CNoServices : public orv::Windows::CAppServices {
 public:
+    explicit CNoServices(const CCoreHost& host) : m_host(host) {}
+    const CCoreHost& Host() const override { return m_host; }
     INT_PTR RunModal(CModalWnd&) override { return -1; }
     void ShowHelpTopic(const char*) override {}
     bool AskYesNo(HWND, int) override { return false; }
 
 protected:
     void ShowNumbered(int, int, va_list) override {}
+
+private:
+    const CCoreHost& m_host;
 };
 
 class CInfoProbe : public CInfoDlg {
@@ -171,9 +176,8 @@ private:
 
 int main()
 {
-    CWin32CoreHost host;
-    CNoServices services;
-    const CCoreHostScope hostScope(&host);
+    const CWin32CoreHost host;
+    CNoServices services(host);
     CTerminList termine = ManyTermine();
     CIndexArray all;
     for (int i = 0; i < kAppointments; ++i)
@@ -187,12 +191,12 @@ int main()
     bool failed = false;
     const auto copyStep = [&] { CopyBytes(file, copy); };
     const CPair exported =
-        Interleaved([&] { failed |= WriteListFile(file, termine, all) != ListFileStatus::Ok; }, copyStep);
+        Interleaved([&] { failed |= WriteListFile(file, termine, all, host) != ListFileStatus::Ok; }, copyStep);
     const CPair imported = Interleaved(
         [&] {
             CTerminList read;
             bool invalid = false;
-            failed |= ReadListFile(file, read, invalid) != ListFileStatus::Ok || read.GetSize() != termine.GetSize();
+            failed |= ReadListFile(file, read, invalid, host) != ListFileStatus::Ok || read.GetSize() != termine.GetSize();
         },
         copyStep);
     DeleteFileA(file.c_str());
@@ -214,7 +218,7 @@ int main()
         std::fprintf(stderr, "termine: the list dialog could not be created\n");
         return 1;
     }
-    dialog.list.InitList(&termine);
+    dialog.list.InitList(&termine, host);
     // The same number of rows in a plain list view, without our subclass and texts, in a plain
     // window whose notifications nobody looks at: what the control itself costs here.
     const HWND plainParent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 320, 320, nullptr, nullptr, nullptr, nullptr);
@@ -282,7 +286,7 @@ int main()
     failed |= !infoList.Create(nullptr);
     CPair infoFill{};
     if (!failed) {
-        infoList.list.InitList(&termine);
+        infoList.list.InitList(&termine, host);
         infoFill = Interleaved([&] { infoList.list.Refill(host.Now()); }, referenceFill);
         failed |= infoList.list.GetItemCount() != kAppointments;
     }

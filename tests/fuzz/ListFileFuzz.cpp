@@ -39,17 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const CWindows1252Converter converter;
+    const CPortableCoreHost host;
 
     CMemoryByteSource whole(bytes);
     CTerminList read;
     bool invalid = false;
-    if (!ReadListFileEntries(whole, converter, read, invalid))
+    if (!ReadListFileEntries(whole, converter, read, invalid, host))
         std::abort();
 
     CPiecewiseSource pieces(bytes);
     CTerminList readInPieces;
     bool invalidInPieces = false;
-    if (!ReadListFileEntries(pieces, converter, readInPieces, invalidInPieces) ||
+    if (!ReadListFileEntries(pieces, converter, readInPieces, invalidInPieces, host) ||
         readInPieces.GetSize() != read.GetSize() || invalidInPieces != invalid)
         std::abort();
 
@@ -64,10 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         if (!ascii)
             continue;
-        CMemoryByteSource line(ListFileLine(termin));
+        CMemoryByteSource line(ListFileLine(termin, host));
         CTerminList again;
         bool againInvalid = false;
-        if (!ReadListFileEntries(line, converter, again, againInvalid) || again.GetSize() != 1 ||
+        if (!ReadListFileEntries(line, converter, again, againInvalid, host) || again.GetSize() != 1 ||
             againInvalid || again[0].m_dtTarget.m_dt != termin.m_dtTarget.m_dt ||
             again[0].m_nPreposition != termin.m_nPreposition ||
             again[0].m_bYearly != termin.m_bYearly)

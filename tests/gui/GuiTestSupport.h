@@ -2,7 +2,7 @@
 // and lookups of the windows and controls a person would see.
 #pragma once
 
-#include "framework/WinApp.h"
+#include "tests/unit/TestApp.h"
 
 #include <windows.h>
 
@@ -32,9 +32,9 @@ size_t ThreadWindowCount();
 void PostKey(HWND target, UINT virtualKey);
 
 // An application base whose help display only records the topics it was asked for.
-class CRecordingApp : public orv::Windows::WinApp {
+class CRecordingApp : public CTestApp {
 public:
-    CRecordingApp() : WinApp("Zielmark") {}
+    CRecordingApp() : CTestApp("Zielmark") {}
     void ShowHelpTopic(const char* topic) override { topics.push_back(topic ? topic : "(null)"); }
     std::vector<std::string> topics;
 };

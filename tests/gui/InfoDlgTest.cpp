@@ -61,7 +61,11 @@ using CInfoListHost = CListInTemplate<CInfoListCtrl, IDD_INFO>;
 
 class InfoDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { host.SetNow("01.12.2021 12:00:00"); }
+    void SetUp() override
+    {
+        host.SetNow("01.12.2021 12:00:00");
+        app.UseHost(host);
+    }
     CTestHost host;
     CRecordingApp app;
     CPlainWindow owner;
@@ -118,7 +122,7 @@ TEST_F(InfoDlgTest, EachRowShowsItsAppointmentAndASortKeepsTheSelectedOneSelecte
     termine.Add(At("30.11.2021 09:00:00", 0, "vorbei"));
     CInfoListHost about(owner.Handle());
     ASSERT_TRUE(about.Create(owner.Handle()));
-    about.list.InitList(&termine);
+    about.list.InitList(&termine, host);
     about.list.Refill(host.Now());
     EXPECT_EQ(ColumnTexts(about.List(), 0), (Texts{"0T 00:00:00", "0T 01:00:05", "23T 06:00:00", "23T 06:00:00"}));
     EXPECT_EQ(ColumnTexts(about.List(), 1), (Texts{"bis vorbei", "bis Mittag", "bis Urlaub", "bis zum Geburtstag"}));

@@ -28,7 +28,7 @@ std::vector<std::string> Texts(const CTerminList& list)
 {
     std::vector<std::string> texts;
     for (size_t i = 0; i < list.GetSize(); ++i)
-        texts.push_back(list[i].FormatText());
+        texts.push_back(list[i].FormatText(CPortableCoreHost()));
     return texts;
 }
 
@@ -98,6 +98,7 @@ protected:
     SettingsDlgTest() : target((profile.SetPath(kAppPath), profile), host)
     {
         host.SetNow("01.12.2021 12:00:00");
+        app.UseHost(host);
         target.options.m_nDblClkCmd = ID_SETTINGS;
         CTerminList live;
         live.Add(At("24.12.2021 18:00:00", true, "Weihnachten"));
@@ -325,7 +326,7 @@ TEST_F(SettingsDlgTest, AppointmentsHandledWhileOpenAreNotHandedBackUnhandled)
         host.SetNow("01.12.2021 13:00:00");
         CDueTermin due;
         while (target.model.HandleDue(host.Now(), due))  // one per box, as the timer window does
-            announced.push_back(due.announced.FormatText());
+            announced.push_back(due.announced.FormatText(host));
         PressSheetButton(window, PSBTN_OK);
     });
     target.model.StopRecordingHandled();

@@ -112,7 +112,7 @@ protected:
     {
         for (const char* text : {"01.01.2022;1;1;Weihnachten", "01.01.2021;0;0;Mai", "01.01.2023;1;2;Abend"})
             termine.Add(TerminOf(text));
-        host.list.InitList(&termine);
+        host.list.InitList(&termine, app.Host());
         host.list.Refill();
     }
     CTerminList termine;

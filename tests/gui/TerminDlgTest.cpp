@@ -2,7 +2,6 @@
 // description, typing limits, editing, cancelling, keys and help.
 #include "TermineGuiSupport.h"
 
-#include "core/CoreHost.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -67,7 +66,7 @@ protected:
 
 TEST_F(TerminDlgTest, NewAppointmentStartsTomorrowYearlyWithBisAndNeedsADescription)
 {
-    const CTermin expected = CTermin::Tomorrow(CoreHost().Now());  // tomorrow at midnight
+    const CTermin expected = CTermin::Tomorrow(host.Now());  // tomorrow at midnight
     CDateTime::Parts tomorrow;
     ASSERT_TRUE(expected.m_dtTarget.GetParts(tomorrow));
     DialogState opened;
@@ -250,7 +249,7 @@ TEST_F(TerminDlgTest, DateThePickersCannotShowIsRefusedAndTheAppointmentKept)
     EXPECT_EQ(opened.date.wDay, 24);
     EXPECT_EQ(opened.time.wHour * 3600 + opened.time.wMinute * 60 + opened.time.wSecond, 18 * 3600 + 30 * 60 + 15);
     EXPECT_TRUE(opened.yearly);
-    EXPECT_EQ(Working(), (Texts{TerminOf(early).FormatText(), TerminOf(shown).FormatText()}));
+    EXPECT_EQ(Working(), (Texts{TerminOf(early).FormatText(host), TerminOf(shown).FormatText(host)}));
 }
 
 TEST_F(TerminDlgTest, CancelLeavesListModifiedStateAndApplyButtonAsTheyWere)

@@ -208,7 +208,7 @@ TEST_F(TerminImportTest, ExportedThroughTheSaveDialogAndImportedBackTheRowsAppea
              [&] { rows = ColumnTexts(PageList(), 2); },
              [&] { CloseSheet(PSBTN_CANCEL); }});
     ASSERT_NE(saveDialog, nullptr);
-    EXPECT_EQ(exported, Final()[0].FormatText() + "\r\n" + Final()[1].FormatText() + "\r\n");
+    EXPECT_EQ(exported, Final()[0].FormatText(host) + "\r\n" + Final()[1].FormatText(host) + "\r\n");
     EXPECT_EQ(rows, (Texts{"bis zum Weihnachten", "bis zum Weihnachten", "bis Mai", "bis Mai"}));
     EXPECT_EQ(FolderValue("ExportPath"), folder.Folder());
 }

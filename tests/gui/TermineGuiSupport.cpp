@@ -125,13 +125,13 @@ void SaveScreenshot(HWND window, const std::string& name)
 CTermin TerminOf(const std::string& text)
 {
     CTermin termin;
-    EXPECT_TRUE(termin.ParseText(text)) << text;
+    EXPECT_TRUE(termin.ParseText(text, CPortableCoreHost())) << text;
     return termin;
 }
 
 void TermineGuiTest::SetUp()
 {
-    m_previousHost = SetCoreHost(&host);
+    app.UseHost(host);
     app.SetMainWindow(&mainWindow);
     m_appPath = "ZielmarkTest\\" + std::to_string(GetCurrentProcessId()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -142,7 +142,6 @@ void TermineGuiTest::SetUp()
 void TermineGuiTest::TearDown()
 {
     app.ReleaseMainWindow();
-    SetCoreHost(m_previousHost);
     RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + m_appPath).c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
 }
@@ -209,6 +208,6 @@ std::vector<std::string> TermineGuiTest::Working() const
     std::vector<std::string> texts;
     const CTerminList& working = m_page ? m_page->Termine() : m_final;
     for (size_t i = 0; i < working.GetSize(); ++i)
-        texts.push_back(working[i].FormatText());
+        texts.push_back(working[i].FormatText(host));
     return texts;
 }

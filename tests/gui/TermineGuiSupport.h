@@ -73,7 +73,8 @@ protected:
     HWND PageButton(int id) const { return GetDlgItem(PageWindow(), id); }
     bool ApplyEnabled() const;
     void CloseSheet(int button);
-    // The working list as its text forms, in list order; after RunPage as the sheet left it.
+    // The working list as its text forms (the dates as `host` writes them), in list order; after
+    // RunPage as the sheet left it.
     std::vector<std::string> Working() const;
     const CTerminList& Final() const { return m_final; }
 
@@ -85,7 +86,6 @@ protected:
     CTerminePropPage* m_page = nullptr;
 
 private:
-    CCoreHost* m_previousHost = nullptr;
     std::string m_appPath;
     HWND m_sheet = nullptr;
     CTerminList m_final;

@@ -144,7 +144,7 @@ TEST_F(TerminePageTest, DeletingRowsSortedOtherwiseRemovesExactlyTheSelectedAppo
                        },
                        [&] { CloseSheet(PSBTN_CANCEL); }});
     EXPECT_EQ(question, "Eintr\xE4ge wirklich l\xF6schen?");
-    EXPECT_EQ(Working(), (Texts{Sample()[0].FormatText(), Sample()[1].FormatText()}));
+    EXPECT_EQ(Working(), (Texts{Sample()[0].FormatText(host), Sample()[1].FormatText(host)}));
     EXPECT_EQ(rowsAfter, (Texts{"bis Mai", "bis zum Weihnachten"}));
     EXPECT_TRUE(applyAfter);
     EXPECT_EQ(Final().m_bModified, 1);

@@ -158,13 +158,11 @@ protected:
     {
         RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
         profile.SetPath(kAppPath);
-        m_previousHost = SetCoreHost(&host);
     }
     void TearDown() override
     {
         if (window && IsWindow(handle))
             DestroyWindow(handle);
-        SetCoreHost(m_previousHost);
         RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kAppPath).c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZielmarkTest");
     }
@@ -235,9 +233,6 @@ protected:
     orv::Windows::CRegistryProfile profile;
     std::unique_ptr<CTimerWnd> window;
     HWND handle = nullptr;
-
-private:
-    CCoreHost* m_previousHost = nullptr;
 };
 
 }  // namespace

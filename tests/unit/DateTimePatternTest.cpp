@@ -119,7 +119,7 @@ TEST(DateTimePattern, WriterTakesThePatternWhereItCanAndTheHostElsewhere)
     std::string line = "x";
     termin.AppendText(line, writer);
     EXPECT_EQ(line, "x1/5/2022;0;6;Mai, Juni");
-    EXPECT_EQ(termin.FormatText(), "01.05.2022;0;6;Mai, Juni");
+    EXPECT_EQ(termin.FormatText(host), "01.05.2022;0;6;Mai, Juni");
 }
 
 TEST(DateTimePattern, ShortDatesTheGermanFormWouldMisread)

@@ -19,14 +19,13 @@ class ListFileIoTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_previousHost = SetCoreHost(&m_host);
         char base[MAX_PATH] = "";
         GetTempPathA(sizeof(base), base);
         m_folder = std::string(base) + "zm_listfile_" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(m_folder.c_str(), nullptr);
         for (const char* text : {"24.12.2021 18:00:00;1;1;Weihnachten", "01.05.2022;0;0;Mai", "03.03.2022;1;2;Feier"}) {
             CTermin termin;
-            ASSERT_TRUE(termin.ParseText(text));
+            ASSERT_TRUE(termin.ParseText(text, m_host));
             m_list.Add(termin);
         }
     }
@@ -38,7 +37,6 @@ protected:
             RemoveDirectoryA((m_folder + name).c_str());
         }
         RemoveDirectoryA(m_folder.c_str());
-        SetCoreHost(m_previousHost);
     }
 
     std::vector<std::string> Files() const
@@ -66,14 +64,11 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    std::string Line(size_t i) const { return m_list[i].FormatText() + "\r\n"; }
+    std::string Line(size_t i) const { return m_list[i].FormatText(m_host) + "\r\n"; }
 
+    const CWin32CoreHost m_host;  // the user's locale
     std::string m_folder;
     CTerminList m_list;
-
-private:
-    CWin32CoreHost m_host;
-    CCoreHost* m_previousHost = nullptr;
 };
 
 // Fails the write after `goodWrites` successful ones, as a full disk would.
@@ -98,7 +93,7 @@ private:
 TEST_F(ListFileIoTest, WritesTheGivenPositionsInListOrderOverAnOlderLongerFile)
 {
     const std::string target = Write("termine.lst", std::string(10000, 'x'));
-    EXPECT_EQ(WriteListFile(target, m_list, CIndexArray{2, 0}), ListFileStatus::Ok);
+    EXPECT_EQ(WriteListFile(target, m_list, CIndexArray{2, 0}, m_host), ListFileStatus::Ok);
     EXPECT_EQ(Content(target), Line(0) + Line(2));
     EXPECT_EQ(Files(), (std::vector<std::string>{"termine.lst"}));  // no temporary file left
 }
@@ -107,13 +102,13 @@ TEST_F(ListFileIoTest, TargetsThatCannotBeWrittenFailToOpenAndStayAsTheyWere)
 {
     const std::string readOnly = Write("schreibgeschuetzt.lst", "alt");
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(WriteListFile(readOnly, m_list, CIndexArray{0}), ListFileStatus::OpenFailed);
+    EXPECT_EQ(WriteListFile(readOnly, m_list, CIndexArray{0}, m_host), ListFileStatus::OpenFailed);
     EXPECT_EQ(Content(readOnly), "alt");
 
     const std::string folder = m_folder + "ordner";
     CreateDirectoryA(folder.c_str(), nullptr);
-    EXPECT_EQ(WriteListFile(folder, m_list, CIndexArray{0}), ListFileStatus::OpenFailed);
-    EXPECT_EQ(WriteListFile(m_folder + "fehlt\\termine.lst", m_list, CIndexArray{0}), ListFileStatus::OpenFailed);
+    EXPECT_EQ(WriteListFile(folder, m_list, CIndexArray{0}, m_host), ListFileStatus::OpenFailed);
+    EXPECT_EQ(WriteListFile(m_folder + "fehlt\\termine.lst", m_list, CIndexArray{0}, m_host), ListFileStatus::OpenFailed);
     EXPECT_EQ(Files().size(), 2u);
 }
 
@@ -129,7 +124,7 @@ TEST_F(ListFileIoTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
     }
     for (const int goodWrites : {0, 1}) {
         CFailingFile file(target, goodWrites);
-        EXPECT_EQ(WriteListFile(file, many, all), ListFileStatus::IoFailed) << goodWrites;
+        EXPECT_EQ(WriteListFile(file, many, all, m_host), ListFileStatus::IoFailed) << goodWrites;
         EXPECT_EQ(Content(target), "alt\r\n");
         EXPECT_EQ(Files(), (std::vector<std::string>{"termine.lst"}));
     }
@@ -139,28 +134,28 @@ TEST_F(ListFileIoTest, MissingFilesAndFoldersCannotBeOpenedForReading)
 {
     CTerminList read;
     bool invalid = false;
-    EXPECT_EQ(ReadListFile(m_folder + "fehlt.lst", read, invalid), ListFileStatus::OpenFailed);
+    EXPECT_EQ(ReadListFile(m_folder + "fehlt.lst", read, invalid, m_host), ListFileStatus::OpenFailed);
     CreateDirectoryA((m_folder + "ordner").c_str(), nullptr);
-    EXPECT_EQ(ReadListFile(m_folder + "ordner", read, invalid), ListFileStatus::OpenFailed);
+    EXPECT_EQ(ReadListFile(m_folder + "ordner", read, invalid, m_host), ListFileStatus::OpenFailed);
     EXPECT_TRUE(read.IsEmpty());
 }
 
 TEST_F(ListFileIoTest, ExportedFilesAndUtf8FilesReadBack)
 {
     const std::string exported = m_folder + "export.lst";
-    ASSERT_EQ(WriteListFile(exported, m_list, CIndexArray{0, 1, 2}), ListFileStatus::Ok);
+    ASSERT_EQ(WriteListFile(exported, m_list, CIndexArray{0, 1, 2}, m_host), ListFileStatus::Ok);
     CTerminList read;
     bool invalid = true;
-    EXPECT_EQ(ReadListFile(exported, read, invalid), ListFileStatus::Ok);
+    EXPECT_EQ(ReadListFile(exported, read, invalid, m_host), ListFileStatus::Ok);
     EXPECT_FALSE(invalid);
     ASSERT_EQ(read.GetSize(), 3u);
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(read[i].FormatText(), m_list[i].FormatText());
+        EXPECT_EQ(read[i].FormatText(m_host), m_list[i].FormatText(m_host));
 
     // UTF-8 as an editor saves it, through the system's code page.
     const std::string utf8 = Write("utf8.txt", "01.05.2022;0;0;B\xC3\xBCro \xE2\x82\xAC\r\n");
     CTerminList fromUtf8;
-    EXPECT_EQ(ReadListFile(utf8, fromUtf8, invalid), ListFileStatus::Ok);
+    EXPECT_EQ(ReadListFile(utf8, fromUtf8, invalid, m_host), ListFileStatus::Ok);
     ASSERT_EQ(fromUtf8.GetSize(), 1u);
     EXPECT_EQ(fromUtf8[0].m_strDescription, "B\xFCro \x80");
 }
@@ -189,7 +184,7 @@ TEST_F(ListFileIoTest, AFiftyMegabyteFileIsReadLineByLine)
     CTerminList read;
     bool invalid = false;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    EXPECT_EQ(ReadListFile(path, read, invalid, m_host), ListFileStatus::Ok);
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_TRUE(invalid);
     ASSERT_EQ(read.GetSize(), 1u);
@@ -200,12 +195,10 @@ TEST_F(ListFileIoTest, AFiftyMegabyteFileIsReadLineByLine)
 TEST_F(ListFileIoTest, AFileWrittenInAGermanLocaleReadsUnchangedInAnEnglishOne)
 {
     const std::string path = Write("deutsch.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n01.05.2022;0;0;Mai\r\n");
-    CWin32CoreHost english(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
-    CCoreHost* const german = SetCoreHost(&english);
+    const CWin32CoreHost english(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
     CTerminList read;
     bool invalid = true;
-    const ListFileStatus status = ReadListFile(path, read, invalid);
-    SetCoreHost(german);
+    const ListFileStatus status = ReadListFile(path, read, invalid, english);
     EXPECT_EQ(status, ListFileStatus::Ok);
     EXPECT_FALSE(invalid);
     ASSERT_EQ(read.GetSize(), 2u);
@@ -217,26 +210,26 @@ TEST_F(ListFileIoTest, InAMonthFirstDottedLocaleAnExportedFileReadsBackTheSameMo
 {
     ScopedShortDate monthFirst(L"MM.dd.yyyy");
     ASSERT_TRUE(monthFirst.IsSet());
-    ScopedUserLocaleHost userLocale;
+    const CWin32CoreHost userLocale;
     const CTerminList written = SwappableDates();
     const std::string path = m_folder + "monatzuerst.lst";
     CIndexArray all;
     for (size_t i = 0; i < written.GetSize(); ++i)
         all.Add(static_cast<int32_t>(i));
-    ASSERT_EQ(WriteListFile(path, written, all), ListFileStatus::Ok);
+    ASSERT_EQ(WriteListFile(path, written, all, userLocale), ListFileStatus::Ok);
     ASSERT_NE(Content(path).find("03.04.2021;"), std::string::npos) << "the 4th of March, month first";
     CTerminList read;
     bool invalid = true;
-    ASSERT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    ASSERT_EQ(ReadListFile(path, read, invalid, userLocale), ListFileStatus::Ok);
     EXPECT_FALSE(invalid);
     ASSERT_EQ(read.GetSize(), written.GetSize());
     for (size_t i = 0; i < written.GetSize(); ++i)
-        EXPECT_DOUBLE_EQ(read[i].m_dtTarget.m_dt, written[i].m_dtTarget.m_dt) << written[i].FormatText();
+        EXPECT_DOUBLE_EQ(read[i].m_dtTarget.m_dt, written[i].m_dtTarget.m_dt) << written[i].FormatText(userLocale);
 
     // A German file still reads where the day cannot be a month.
     const std::string german = Write("deutsch.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n");
     CTerminList fromGerman;
-    ASSERT_EQ(ReadListFile(german, fromGerman, invalid), ListFileStatus::Ok);
+    ASSERT_EQ(ReadListFile(german, fromGerman, invalid, userLocale), ListFileStatus::Ok);
     ASSERT_EQ(fromGerman.GetSize(), 1u);
     EXPECT_EQ(fromGerman[0].m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:00:00");
 }
@@ -247,8 +240,8 @@ TEST_F(ListFileIoTest, AFileOfAnOlderToolEndingInCtrlZReadsWithoutAWarning)
     const std::string path = Write("alt.lst", "24.12.2021 18:00:00;1;1;Weihnachten\r\n" + blank + "\r\n\x1A");
     CTerminList read;
     bool invalid = true;
-    ASSERT_EQ(ReadListFile(path, read, invalid), ListFileStatus::Ok);
+    ASSERT_EQ(ReadListFile(path, read, invalid, m_host), ListFileStatus::Ok);
     EXPECT_FALSE(invalid);
     ASSERT_EQ(read.GetSize(), 1u);
-    EXPECT_EQ(read[0].FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
+    EXPECT_EQ(read[0].FormatText(m_host), "24.12.2021 18:00:00;1;1;Weihnachten");
 }

@@ -19,11 +19,12 @@ struct ReadResult {
 ReadResult ReadFrom(CByteSource& source)
 {
     const CWindows1252Converter converter;
+    const CTestHost host;
     CTerminList list;
     ReadResult result;
-    result.ok = ReadListFileEntries(source, converter, list, result.invalid);
+    result.ok = ReadListFileEntries(source, converter, list, result.invalid, host);
     for (size_t i = 0; i < list.GetSize(); ++i)
-        result.lines.push_back(list[i].FormatText());
+        result.lines.push_back(list[i].FormatText(host));
     return result;
 }
 
@@ -78,7 +79,6 @@ using Lines = std::vector<std::string>;
 
 TEST(ListFileRead, FieldRulesOfTheTextForm)
 {
-    CTestHost host;
     const ReadResult read = Read(
         "24.12.2021 18:00:00;1;1;Weihnachten\r\n"
         "24.12.2021;0;0;Termin\r\n"
@@ -95,7 +95,6 @@ TEST(ListFileRead, FieldRulesOfTheTextForm)
 
 TEST(ListFileRead, BlankLinesAreSkippedWithoutCountingAsInvalid)
 {
-    CTestHost host;
     const ReadResult blank = Read("\r\n   \r\n\t\r\n\r\n");
     EXPECT_TRUE(blank.ok);
     EXPECT_FALSE(blank.invalid);
@@ -109,7 +108,6 @@ TEST(ListFileRead, BlankLinesAreSkippedWithoutCountingAsInvalid)
 
 TEST(ListFileRead, OneBrokenLineLeavesTheValidOne)
 {
-    CTestHost host;
     const ReadResult read = Read("kaputt\r\n01.05.2022;0;0;Mai\r\n");
     EXPECT_TRUE(read.invalid);
     EXPECT_EQ(read.lines, (Lines{"01.05.2022;0;0;Mai"}));
@@ -117,7 +115,6 @@ TEST(ListFileRead, OneBrokenLineLeavesTheValidOne)
 
 TEST(ListFileRead, GarbageGivesNoEntries)
 {
-    CTestHost host;
     std::string garbage;
     for (int i = 0; i < 5000; ++i)
         garbage.push_back(static_cast<char>((i * 7919 + 13) % 251));
@@ -129,7 +126,6 @@ TEST(ListFileRead, GarbageGivesNoEntries)
 
 TEST(ListFileRead, WhiteSpaceAroundTheLineGoesButLeadingBlanksOfTheDescriptionStay)
 {
-    CTestHost host;
     const ReadResult read = Read(" \t24.12.2021;1;0;  Weihnachten \t \r\n");
     EXPECT_FALSE(read.invalid);
     EXPECT_EQ(read.lines, (Lines{"24.12.2021;1;0;  Weihnachten"}));
@@ -137,7 +133,6 @@ TEST(ListFileRead, WhiteSpaceAroundTheLineGoesButLeadingBlanksOfTheDescriptionSt
 
 TEST(ListFileRead, LineEndsOfEveryKind)
 {
-    CTestHost host;
     const ReadResult read = Read("01.01.2022;0;0;A\n02.01.2022;0;0;B\r03.01.2022;0;0;C\r\n04.01.2022;0;0;D");
     EXPECT_FALSE(read.invalid);
     EXPECT_EQ(read.lines, (Lines{"01.01.2022;0;0;A", "02.01.2022;0;0;B", "03.01.2022;0;0;C",
@@ -146,7 +141,6 @@ TEST(ListFileRead, LineEndsOfEveryKind)
 
 TEST(ListFileRead, DescriptionsLongerThanTheDialogAllowsAreKept)
 {
-    CTestHost host;
     const std::string longText(200, 'x');
     const ReadResult read = Read("24.12.2021;1;0;" + longText + "\r\n");
     EXPECT_EQ(read.lines, (Lines{"24.12.2021;1;0;" + longText}));
@@ -154,7 +148,6 @@ TEST(ListFileRead, DescriptionsLongerThanTheDialogAllowsAreKept)
 
 TEST(ListFileRead, NulBytesMakeTheirLineInvalidAndReadingGoesOn)
 {
-    CTestHost host;
     const char bytes[] = "24.12.2021;1;0;We\0ih\r\n01.05.2022;0;0;Mai\r\n";
     const ReadResult read = Read(std::string(bytes, sizeof(bytes) - 1));
     EXPECT_TRUE(read.invalid);
@@ -163,7 +156,6 @@ TEST(ListFileRead, NulBytesMakeTheirLineInvalidAndReadingGoesOn)
 
 TEST(ListFileRead, LinesBeyond64KiBAreInvalidAndReadingGoesOn)
 {
-    CTestHost host;
     const std::string prefix = "24.12.2021;1;0;";
     const std::string fits = prefix + std::string(CListFileReader::kMaxLineBytes - prefix.size(), 'a');
     const std::string overlong = fits + "a";
@@ -176,7 +168,6 @@ TEST(ListFileRead, LinesBeyond64KiBAreInvalidAndReadingGoesOn)
 
 TEST(ListFileRead, BlanksAroundALineCountTowardsNoLimitAndAnAllBlankLineIsSkipped)
 {
-    CTestHost host;
     const std::string blanks(CListFileReader::kMaxLineBytes + 10, ' ');
     const std::string tabs(CListFileReader::kMaxLineBytes * 2, '\t');
     const ReadResult read = Read(blanks + "\r\n" + tabs + "\n" + blanks + "01.05.2022;0;0;Mai" + blanks + "\r\n" +
@@ -196,7 +187,6 @@ TEST(ListFileRead, BlanksAroundALineCountTowardsNoLimitAndAnAllBlankLineIsSkippe
 
 TEST(ListFileRead, ACtrlZEndsAnAnsiOrUtf8FileAsTextModeDoes)
 {
-    CTestHost host;
     const struct {
         const char* what;
         std::string bytes;
@@ -219,7 +209,6 @@ TEST(ListFileRead, ACtrlZEndsAnAnsiOrUtf8FileAsTextModeDoes)
 
 TEST(ListFileRead, AnsiBytesStayAsTheyAre)
 {
-    CTestHost host;
     // "Büro" in Windows-1252: not UTF-8, so the file is ANSI.
     const ReadResult read = Read("24.12.2021;1;0;B\xFCro\r\n");
     EXPECT_EQ(read.lines, (Lines{"24.12.2021;1;0;B\xFCro"}));
@@ -227,7 +216,6 @@ TEST(ListFileRead, AnsiBytesStayAsTheyAre)
 
 TEST(ListFileRead, Utf8WithAndWithoutMarkIsConverted)
 {
-    CTestHost host;
     const Lines expected{"24.12.2021;1;0;B\xFCro \x80"};
     EXPECT_EQ(Read("\xEF\xBB\xBF" "24.12.2021;1;0;B\xC3\xBCro \xE2\x82\xAC\r\n").lines, expected);
     EXPECT_EQ(Read("24.12.2021;1;0;B\xC3\xBCro \xE2\x82\xAC\r\n").lines, expected);
@@ -237,7 +225,6 @@ TEST(ListFileRead, Utf8WithAndWithoutMarkIsConverted)
 
 TEST(ListFileRead, ACharacterWithoutAnsiFormRefusesItsLineNeverAQuestionMark)
 {
-    CTestHost host;
     const ReadResult utf8 = Read("24.12.2021;1;0;\xCE\xA9mega\r\n01.05.2022;0;0;Mai\r\n");
     EXPECT_TRUE(utf8.invalid);
     EXPECT_EQ(utf8.lines, (Lines{"01.05.2022;0;0;Mai"}));
@@ -249,7 +236,6 @@ TEST(ListFileRead, ACharacterWithoutAnsiFormRefusesItsLineNeverAQuestionMark)
 
 TEST(ListFileRead, BrokenUtf8AfterAMarkRefusesOnlyItsLine)
 {
-    CTestHost host;
     const ReadResult read = Read("\xEF\xBB\xBF" "24.12.2021;1;0;B\xFCro\r\n01.05.2022;0;0;Mai\r\n");
     EXPECT_TRUE(read.invalid);
     EXPECT_EQ(read.lines, (Lines{"01.05.2022;0;0;Mai"}));
@@ -257,7 +243,6 @@ TEST(ListFileRead, BrokenUtf8AfterAMarkRefusesOnlyItsLine)
 
 TEST(ListFileRead, Utf16WithItsMarkInBothByteOrders)
 {
-    CTestHost host;
     const std::u16string text = u"24.12.2021 18:00:00;1;1;Gr\u00FC\u00DFe\r\n\r\n01.05.2022;0;0;Mai";
     const Lines expected{"24.12.2021 18:00:00;1;1;Gr\xFC\xDF" "e", "01.05.2022;0;0;Mai"};
     const ReadResult little = Read(Utf16(text, true));
@@ -268,7 +253,6 @@ TEST(ListFileRead, Utf16WithItsMarkInBothByteOrders)
 
 TEST(ListFileRead, BrokenUtf16IsInvalid)
 {
-    CTestHost host;
     // A lone high surrogate, and an odd byte at the end.
     const ReadResult read = Read(Utf16(u"24.12.2021;1;0;\xD800x\r\n01.05.2022;0;0;Mai\r\n", true) + "x");
     EXPECT_TRUE(read.invalid);
@@ -277,7 +261,6 @@ TEST(ListFileRead, BrokenUtf16IsInvalid)
 
 TEST(ListFileRead, BytesArrivingOneByOneReadTheSame)
 {
-    CTestHost host;
     CTricklingSource utf8("\xEF\xBB\xBF" "24.12.2021;1;0;B\xC3\xBCro\r\n01.05.2022;0;0;Mai");
     EXPECT_EQ(ReadFrom(utf8).lines, (Lines{"24.12.2021;1;0;B\xFCro", "01.05.2022;0;0;Mai"}));
     CTricklingSource utf16(Utf16(u"01.05.2022;0;0;Mai\r\n", true));
@@ -292,7 +275,6 @@ TEST(ListFileRead, BytesArrivingOneByOneReadTheSame)
 
 TEST(ListFileRead, AReadErrorIsReportedWhereverItHappens)
 {
-    CTestHost host;
     const std::string text = "24.12.2021;1;0;A\r\n01.05.2022;0;0;Mai\r\n";
     for (const size_t failAfter : {size_t{0}, size_t{2}, size_t{20}, text.size()}) {
         CTricklingSource source(text, failAfter);
@@ -308,7 +290,7 @@ TEST(ListFileRead, WrittenLinesReadBack)
     list.Add(CTermin(CDateTime(2022, 5, 1, 0, 0, 0), false, 6, " Mai"));
     std::string file;
     for (size_t i = 0; i < list.GetSize(); ++i)
-        file += ListFileLine(list[i]);
+        file += ListFileLine(list[i], host);
     EXPECT_EQ(file, "24.12.2021 18:00:00;1;1;Weihnachten\r\n01.05.2022;0;6; Mai\r\n");
     EXPECT_EQ(Read(file).lines, (Lines{"24.12.2021 18:00:00;1;1;Weihnachten", "01.05.2022;0;6; Mai"}));
 }

@@ -1,22 +1,10 @@
-// The core in the user's locale for one test, and dates whose day and month can swap.
+// The core's host in the user's own locale (CWin32CoreHost's default), a short-date picture
+// changed for one test, and dates whose day and month can swap.
 #pragma once
 
 #include "app/Win32CoreHost.h"
 #include "core/TerminList.h"
 #include "ScopedShortDate.h"
-
-// The core's host in the user's own locale while it lives.
-class ScopedUserLocaleHost {
-public:
-    ScopedUserLocaleHost() { m_previous = SetCoreHost(&host); }
-    ScopedUserLocaleHost(const ScopedUserLocaleHost&) = delete;
-    ScopedUserLocaleHost& operator=(const ScopedUserLocaleHost&) = delete;
-    ~ScopedUserLocaleHost() { SetCoreHost(m_previous); }
-    CWin32CoreHost host;
-
-private:
-    CCoreHost* m_previous = nullptr;
-};
 
 // Every day of the year that has a month of the same number as well, and a few that have
 // none, at midnight (the date alone) and in the evening.

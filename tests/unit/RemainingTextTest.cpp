@@ -28,15 +28,15 @@ const Row kRows[] = {
 
 std::string Compose(const CDateTimeSpan& remaining, const CTermin& termin, int type, int32_t& days)
 {
+    const CTestHost host;
     days = -7;
-    return ComposeRemainingText(remaining, termin, type, days);
+    return ComposeRemainingText(remaining, termin, type, days, host);
 }
 
 }  // namespace
 
 TEST(RemainingText, AllRowsInAllThreeTypes)
 {
-    CTestHost host;
     const CTermin birthday(CDateTime(2022, 1, 1, 0, 0, 0), true, 1, "Geburtstag");
     for (const Row& row : kRows) {
         int32_t days = 0;
@@ -51,7 +51,6 @@ TEST(RemainingText, AllRowsInAllThreeTypes)
 
 TEST(RemainingText, EmptyDescriptionKeepsPrepositionBlank)
 {
-    CTestHost host;
     const CTermin termin(CDateTime(2022, 1, 1, 0, 0, 0), true, 1, "");
     int32_t days = 0;
     EXPECT_EQ(Compose(CDateTimeSpan(0, 0, 0, 59), termin, kDisplayStandard, days),
@@ -62,7 +61,6 @@ TEST(RemainingText, EmptyDescriptionKeepsPrepositionBlank)
 
 TEST(RemainingText, UnknownTypeIsCompactAndPastTimeIsZero)
 {
-    CTestHost host;
     const CTermin termin(CDateTime(2022, 1, 1, 0, 0, 0), true, 0, "Neujahr");
     int32_t days = 0;
     EXPECT_EQ(Compose(CDateTimeSpan(2, 3, 4, 5), termin, 7, days), "2T 03:04:05");
@@ -78,5 +76,5 @@ TEST(RemainingText, PrepositionTable)
     const char* expected[] = {"bis ", "bis zum ", "bis zur ", "bis zu den ", "bis zu meinem ",
                               "bis zu meiner ", "bis zu meinen "};
     for (int i = 0; i < kPrepositionCount; ++i)
-        EXPECT_EQ(PrepositionText(i), expected[i]);
+        EXPECT_EQ(PrepositionText(i, host), expected[i]);
 }

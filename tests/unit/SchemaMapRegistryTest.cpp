@@ -4,9 +4,9 @@
 
 #include "framework/PathParts.h"
 #include "framework/RegistryProfile.h"
-#include "framework/WinApp.h"
 
 #include "RegistryTestSupport.h"
+#include "TestApp.h"
 
 #include <algorithm>
 #include <fstream>
@@ -217,7 +217,7 @@ TEST_F(SchemaRegistryTest, ShippedSchemeFileImportsCompletely)
 
 TEST(DefaultSchemes, FileLiesBesideTheProgram)
 {
-    orv::Windows::WinApp app("Zielmark");
+    CTestApp app("Zielmark");
     ASSERT_TRUE(app.InitPaths());
     const std::string path = app.GetPaths().programFolder + CDefaultSchemes::kFileName;
     const std::string program = orv::Windows::GetModulePath(nullptr);

@@ -21,18 +21,10 @@ CTerminList ChangedListOf(const Texts& lines)
 }
 
 
-Texts TextsOf(const CTerminList& list)
-{
-    Texts texts;
-    for (size_t i = 0; i < list.GetSize(); ++i)
-        texts.push_back(list.GetAt(i).FormatText());
-    return texts;
-}
-
 Texts LoadedFrom(CMemoryProfile& profile)
 {
     CTerminList list;
-    EXPECT_TRUE(list.Load(profile));
+    EXPECT_TRUE(list.Load(profile, CPortableCoreHost()));
     return TextsOf(list);
 }
 
@@ -46,7 +38,7 @@ CMemoryProfile StoreWithOldList()
 {
     CMemoryProfile profile;
     CTerminList old = ChangedListOf(kOld);
-    EXPECT_TRUE(old.Save(profile));
+    EXPECT_TRUE(old.Save(profile, CPortableCoreHost()));
     return profile;
 }
 
@@ -56,7 +48,7 @@ int ChangesOfOneSave()
     CMemoryProfile profile = StoreWithOldList();
     const int before = profile.writes;
     CTerminList list = ChangedListOf(kNew);
-    EXPECT_TRUE(list.Save(profile));
+    EXPECT_TRUE(list.Save(profile, CPortableCoreHost()));
     return profile.writes - before;
 }
 
@@ -72,7 +64,7 @@ TEST(SectionJournal, SaveCutAfterEveryChangeLoadsTheOldOrTheNewListWhole)
         CMemoryProfile profile = StoreWithOldList();
         profile.writeLimit = profile.writes + cut;
         CTerminList list = ChangedListOf(kNew);
-        EXPECT_EQ(list.Save(profile), cut == changes) << "cut after " << cut;
+        EXPECT_EQ(list.Save(profile, host), cut == changes) << "cut after " << cut;
         profile.writeLimit = -1;
 
         const Texts loaded = LoadedFrom(profile);
@@ -98,10 +90,10 @@ TEST(SectionJournal, RepairCutOffAgainIsFinishedAtTheNextLoad)
             CMemoryProfile profile = StoreWithOldList();
             profile.writeLimit = profile.writes + cut;
             CTerminList list = ChangedListOf(kNew);
-            list.Save(profile);
+            list.Save(profile, host);
             profile.writeLimit = profile.writes + repairCut;
             CTerminList first;
-            first.Load(profile);
+            first.Load(profile, host);
             profile.writeLimit = -1;
             const Texts loaded = LoadedFrom(profile);
             EXPECT_TRUE(loaded == kOld || loaded == kNew)
@@ -115,7 +107,7 @@ TEST(SectionJournal, StoredLayoutIsUnchangedAndTheJournalGoes)
     CTestHost host;
     CMemoryProfile profile = StoreWithOldList();
     CTerminList list = ChangedListOf(kNew);
-    ASSERT_TRUE(list.Save(profile));
+    ASSERT_TRUE(list.Save(profile, host));
     Texts names;
     for (const auto& [name, section] : profile.sections)
         names.push_back(name);
@@ -129,7 +121,6 @@ TEST(SectionJournal, StoredLayoutIsUnchangedAndTheJournalGoes)
 
 TEST(SectionJournal, IncompleteOrMiscountedJournalIsDroppedAndTheSectionKept)
 {
-    CTestHost host;
     for (const int count : {-1, 1, 3}) {  // no mark, a count too low, too high
         CMemoryProfile profile = StoreWithOldList();
         profile.OpenSection("Termine.Journal");
@@ -149,7 +140,6 @@ TEST(SectionJournal, IncompleteOrMiscountedJournalIsDroppedAndTheSectionKept)
 
 TEST(SectionJournal, CompleteJournalReplacesAHalfWrittenSection)
 {
-    CTestHost host;
     CMemoryProfile profile;
     profile.OpenSection("Termine");
     profile.WriteString("t000", "01.01.2030;0;0;A");  // the rewrite was cut after one value

@@ -11,15 +11,6 @@
 
 namespace {
 
-
-Texts TextsOf(const CTerminList& list)
-{
-    Texts texts;
-    for (size_t i = 0; i < list.GetSize(); ++i)
-        texts.push_back(list.GetAt(i).FormatText());
-    return texts;
-}
-
 void Store(CMemoryProfile& profile, const std::map<std::string, std::string>& values)
 {
     profile.OpenSection("Termine");
@@ -45,12 +36,12 @@ TEST(TerminListStore, LoadReadsPastAGapAndSaveRenumbers)
     Store(profile, {{"t000", "01.01.2022;0;0;A"}, {"t001", "02.01.2022;0;0;B"},
                     {"t003", "04.01.2022;0;0;D"}});
     CTerminList list;
-    ASSERT_TRUE(list.Load(profile));
+    ASSERT_TRUE(list.Load(profile, host));
     EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2022;0;0;B", "04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
 
     list.m_bModified = 1;
-    ASSERT_TRUE(list.Save(profile));
+    ASSERT_TRUE(list.Save(profile, host));
     EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A", "t001=02.01.2022;0;0;B",
                                             "t002=04.01.2022;0;0;D"}));
     EXPECT_EQ(list.m_bModified, 0);
@@ -70,7 +61,7 @@ TEST(TerminListStore, NonStringOrDamagedFirstValueHidesNothingAfterIt)
         profile.CloseSection();
 
         CTerminList list = ListOf({"05.05.2025;0;0;alt"});
-        ASSERT_TRUE(list.Load(profile));
+        ASSERT_TRUE(list.Load(profile, host));
         EXPECT_EQ(TextsOf(list), Texts{"02.01.2022;0;0;B"});
     }
 }
@@ -81,10 +72,10 @@ TEST(TerminListStore, LoadFailureLeavesTheListAlone)
     CMemoryProfile profile;
     profile.failOpen = true;
     CTerminList list = ListOf({"05.05.2025;0;0;alt"});
-    EXPECT_FALSE(list.Load(profile));
+    EXPECT_FALSE(list.Load(profile, host));
     EXPECT_EQ(list.GetSize(), 1u);
     list.m_bModified = 1;
-    EXPECT_FALSE(list.Save(profile));
+    EXPECT_FALSE(list.Save(profile, host));
     EXPECT_EQ(list.m_bModified, 1);
 }
 
@@ -94,10 +85,10 @@ TEST(TerminListStore, UnmodifiedSaveDoesNotTouchTheStore)
     CMemoryProfile profile;
     CTerminList list = ListOf({"01.01.2022;0;0;A"});
     list.m_bModified = 0;
-    ASSERT_TRUE(list.Save(profile));
+    ASSERT_TRUE(list.Save(profile, host));
     EXPECT_EQ(profile.writes, 0);
     EXPECT_TRUE(profile.sections.empty());
-    ASSERT_TRUE(list.Save(profile, true));
+    ASSERT_TRUE(list.Save(profile, host, true));
     EXPECT_EQ(StoredValues(profile), (Texts{"t000=01.01.2022;0;0;A"}));
 }
 
@@ -108,7 +99,7 @@ TEST(TerminListStore, EmptyModifiedSaveLeavesAnEmptySection)
     Store(profile, {{"t000", "01.01.2022;0;0;A"}});
     CTerminList list;
     list.m_bModified = 1;
-    ASSERT_TRUE(list.Save(profile));
+    ASSERT_TRUE(list.Save(profile, host));
     ASSERT_EQ(profile.sections.count("Termine"), 1u);
     EXPECT_TRUE(profile.sections["Termine"].empty());
 }
@@ -121,17 +112,16 @@ TEST(TerminListStore, ManyAppointmentsUseFourDigitNamesPastT999)
     for (int i = 0; i < 1002; ++i)
         list.Add(CTermin(CDateTime(2030, 1, 1, 0, 0, 0), false, 0, std::to_string(i)));
     list.m_bModified = 1;
-    ASSERT_TRUE(list.Save(profile));
+    ASSERT_TRUE(list.Save(profile, host));
     EXPECT_EQ(profile.sections["Termine"].count("t999"), 1u);
     EXPECT_EQ(profile.sections["Termine"].count("t1001"), 1u);
     CTerminList readBack;
-    ASSERT_TRUE(readBack.Load(profile));
+    ASSERT_TRUE(readBack.Load(profile, host));
     EXPECT_EQ(readBack.GetSize(), 1002u);
 }
 
 TEST(TerminListEdit, RemoveIndicesTakesTheNamedRecords)
 {
-    CTestHost host;
     CTerminList list = ListOf({"01.01.2022;0;0;A", "02.01.2022;0;0;B", "03.01.2022;0;0;C",
                                "04.01.2022;0;0;D", "05.01.2022;0;0;E"});
     CIndexArray indices{1, 3};
@@ -149,7 +139,6 @@ TEST(TerminListEdit, RemoveIndicesTakesTheNamedRecords)
 
 TEST(TerminListEdit, SortsInEitherDirection)
 {
-    CTestHost host;
     CTerminList list = ListOf({"03.01.2022;0;0;C", "01.01.2022;0;0;A", "02.01.2022;0;0;B"});
     EXPECT_EQ(list.GetAt(0).m_strDescription, "A");
     list.SetDescending();
@@ -160,7 +149,6 @@ TEST(TerminListEdit, SortsInEitherDirection)
 
 TEST(TerminListEdit, TimesOfOneDayBefore1900SortInTimeOrder)
 {
-    CTestHost host;
     CTerminList list = ListOf({"29.12.1899 18:00;0;0;Abend", "30.12.1899 01:00;0;0;Nacht",
                                "29.12.1899 06:00;0;0;Morgen", "01.06.1800 00:00:01;0;0;Sekunde",
                                "01.06.1800;0;0;Mitternacht"});
@@ -193,11 +181,11 @@ TEST(TerminListStore, DamagedValueIsSkippedAndTheOnesAfterItStay)
         profile.CloseSection();
 
         CTerminList list;
-        ASSERT_TRUE(list.Load(profile));
+        ASSERT_TRUE(list.Load(profile, host));
         EXPECT_EQ(TextsOf(list), valid) << damage;
         // Changed and saved: the damaged value goes, nothing valid with it.
         list.m_bModified = 1;
-        ASSERT_TRUE(list.Save(profile));
+        ASSERT_TRUE(list.Save(profile, host));
         EXPECT_EQ(StoredValues(profile), (Texts{"t000=" + valid[0], "t001=" + valid[1],
                                                 "t002=" + valid[2]}))
             << damage;
@@ -218,7 +206,7 @@ TEST(TerminListStore, ReadsEveryTNumberInNumberOrderAndIgnoresOtherNames)
                     {"Notiz", "14.01.2030;0;0;fremd"},
                     {"t-1", "15.01.2030;0;0;negativ"}});
     CTerminList list;
-    ASSERT_TRUE(list.Load(profile));
+    ASSERT_TRUE(list.Load(profile, host));
     EXPECT_EQ(TextsOf(list), (Texts{"04.01.2030;0;0;zwei", "03.01.2030;0;0;fuenf",
                                     "02.01.2030;0;0;zehn", "01.01.2030;0;0;riesig"}));
 }

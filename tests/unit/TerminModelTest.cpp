@@ -18,14 +18,6 @@ namespace {
 
 constexpr char kNoAppointment[] = ">> Es ist kein Termin hinterlegt. <<";
 
-Texts TextsOf(const CTerminList& list)
-{
-    Texts texts;
-    for (size_t i = 0; i < list.GetSize(); ++i)
-        texts.push_back(list.GetAt(i).FormatText());
-    return texts;
-}
-
 // Hands out every appointment due at `now`, one call each as the announcer does, and returns
 // them as announced. Each call changes the list by that one appointment alone.
 Texts HandleAllDue(CTerminModel& model, const CDateTime& now)
@@ -33,7 +25,7 @@ Texts HandleAllDue(CTerminModel& model, const CDateTime& now)
     Texts announced;
     CDueTermin due;
     while (model.HandleDue(now, due)) {
-        announced.push_back(due.announced.FormatText());
+        announced.push_back(TextOf(due.announced));
         if (announced.size() > 10000)
             break;  // a yearly one that stays due
     }
@@ -115,13 +107,13 @@ TEST(TerminModelDue, EachCallChangesTheListByItsOneAppointment)
     CDueTermin due;
     ASSERT_TRUE(data.model.HandleDue(host.Now(), due));
     EXPECT_TRUE(due.removed);
-    EXPECT_EQ(due.found.FormatText(), "01.01.2022;0;0;Eins");
+    EXPECT_EQ(TextOf(due.found), "01.01.2022;0;0;Eins");
     EXPECT_EQ(TextsOf(data.model.GetTermine()),
               (Texts{"01.01.2022 01:00:00;1;0;Zwei", "01.01.2022 02:00:00;0;0;Drei", "01.02.2022;0;0;Später"}));
     ASSERT_TRUE(data.model.HandleDue(host.Now(), due));
     EXPECT_FALSE(due.removed);
-    EXPECT_EQ(due.found.FormatText(), "01.01.2022 01:00:00;1;0;Zwei");
-    EXPECT_EQ(due.announced.FormatText(), "01.01.2023 01:00:00;1;0;Zwei");
+    EXPECT_EQ(TextOf(due.found), "01.01.2022 01:00:00;1;0;Zwei");
+    EXPECT_EQ(TextOf(due.announced), "01.01.2023 01:00:00;1;0;Zwei");
     EXPECT_EQ(TextsOf(data.model.GetTermine()),
               (Texts{"01.01.2022 02:00:00;0;0;Drei", "01.02.2022;0;0;Später", "01.01.2023 01:00:00;1;0;Zwei"}));
 }
@@ -149,7 +141,7 @@ TEST(TerminModelDue, ARestoredAppointmentIsHandedOutAgainNextTime)
             const CTerminList copy = data.model.GetTermine();
             CDueTermin due;
             ASSERT_TRUE(data.model.HandleDue(host.Now(), due));
-            EXPECT_EQ(due.announced.FormatText(), c.handedOut);
+            EXPECT_EQ(TextOf(due.announced), c.handedOut);
             data.model.RestoreDue(due);
             if (sheetOpen)
                 data.model.TakeEdited(copy);
@@ -157,7 +149,7 @@ TEST(TerminModelDue, ARestoredAppointmentIsHandedOutAgainNextTime)
             EXPECT_TRUE(data.model.GetTermine().m_bModified);
             CDueTermin again;
             ASSERT_TRUE(data.model.HandleDue(host.Now(), again));
-            EXPECT_EQ(again.announced.FormatText(), c.handedOut) << "first again, before its equal";
+            EXPECT_EQ(TextOf(again.announced), c.handedOut) << "first again, before its equal";
         }
     }
 }

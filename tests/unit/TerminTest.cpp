@@ -9,26 +9,26 @@ TEST(TerminText, ReadsAllFourFields)
 {
     CTestHost host;
     CTermin termin;
-    ASSERT_TRUE(termin.ParseText("24.12.2021 18:00:00;1;1;Weihnachten"));
+    ASSERT_TRUE(termin.ParseText("24.12.2021 18:00:00;1;1;Weihnachten", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:00:00");
     EXPECT_EQ(termin.m_bYearly, 1);
     EXPECT_EQ(termin.m_nPreposition, 1);
     EXPECT_EQ(termin.m_strDescription, "Weihnachten");
-    EXPECT_EQ(termin.FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
+    EXPECT_EQ(termin.FormatText(host), "24.12.2021 18:00:00;1;1;Weihnachten");
 }
 
 TEST(TerminText, DateAloneAndEmptyDescription)
 {
     CTestHost host;
     CTermin termin;
-    ASSERT_TRUE(termin.ParseText("24.12.2021;1;6;"));
+    ASSERT_TRUE(termin.ParseText("24.12.2021;1;6;", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%H:%M:%S"), "00:00:00");
     EXPECT_EQ(termin.m_bYearly, 1);
-    EXPECT_EQ(PrepositionText(termin.m_nPreposition), "bis zu meinen ");
+    EXPECT_EQ(PrepositionText(termin.m_nPreposition, host), "bis zu meinen ");
     EXPECT_EQ(termin.m_strDescription, "");
-    EXPECT_EQ(termin.FormatText(), "24.12.2021;1;6;");
+    EXPECT_EQ(termin.FormatText(host), "24.12.2021;1;6;");
 
-    ASSERT_TRUE(termin.ParseText("24.12.2021;0;2"));
+    ASSERT_TRUE(termin.ParseText("24.12.2021;0;2", host));
     EXPECT_EQ(termin.m_strDescription, "");
 }
 
@@ -39,7 +39,7 @@ TEST(TerminText, RejectsEmptyOrBadLeadingFields)
                             "24.12.2021;1", "24.12.2021", "kein Datum;1;1;X", "24.12.2021;1;x;X",
                             "24.12.2021;1;-1;X"}) {
         CTermin termin;
-        EXPECT_FALSE(termin.ParseText(bad)) << bad;
+        EXPECT_FALSE(termin.ParseText(bad, host)) << bad;
     }
 }
 
@@ -52,12 +52,12 @@ TEST(TerminText, YearlyFieldLooksAtTheFirstCharacterOnly)
     } cases[] = {{"2", 1}, {"ja", 1}, {"0x", 0}, {"0", 0}, {"1", 1}};
     for (const auto& c : cases) {
         CTermin termin;
-        ASSERT_TRUE(termin.ParseText(std::string("01.01.2022;") + c.field + ";0;X")) << c.field;
+        ASSERT_TRUE(termin.ParseText(std::string("01.01.2022;") + c.field + ";0;X", host)) << c.field;
         EXPECT_EQ(termin.m_bYearly, c.yearly) << c.field;
-        EXPECT_EQ(termin.FormatText(), std::string("01.01.2022;") + std::to_string(c.yearly) + ";0;X");
+        EXPECT_EQ(termin.FormatText(host), std::string("01.01.2022;") + std::to_string(c.yearly) + ";0;X");
     }
     CTermin termin;
-    ASSERT_TRUE(termin.ParseText("01.01.2022;1;3abc;X;more"));
+    ASSERT_TRUE(termin.ParseText("01.01.2022;1;3abc;X;more", host));
     EXPECT_EQ(termin.m_nPreposition, 3);
     EXPECT_EQ(termin.m_strDescription, "X");
 }
@@ -66,9 +66,9 @@ TEST(TerminText, SemicolonInDescriptionIsWrittenAsComma)
 {
     CTestHost host;
     CTermin termin(CDateTime(2022, 3, 4, 5, 6, 7), false, 0, "Urlaub; Spanien");
-    EXPECT_EQ(termin.FormatText(), "04.03.2022 05:06:07;0;0;Urlaub, Spanien");
+    EXPECT_EQ(termin.FormatText(host), "04.03.2022 05:06:07;0;0;Urlaub, Spanien");
     CTermin readBack;
-    ASSERT_TRUE(readBack.ParseText(termin.FormatText()));
+    ASSERT_TRUE(readBack.ParseText(termin.FormatText(host), host));
     EXPECT_EQ(readBack.m_strDescription, "Urlaub, Spanien");
 }
 

@@ -1,4 +1,4 @@
-// A core host for tests: a clock they set and German date text; installed while it lives.
+// A core host for tests: a clock they set and German date text, handed to what they test.
 #pragma once
 
 #include "core/CoreHost.h"
@@ -7,8 +7,7 @@
 
 class CTestHost : public CPortableCoreHost {
 public:
-    CTestHost() { m_previous = SetCoreHost(this); }
-    ~CTestHost() override { SetCoreHost(m_previous); }
+    CTestHost() = default;
     CTestHost(const CTestHost&) = delete;
     CTestHost& operator=(const CTestHost&) = delete;
 
@@ -18,6 +17,5 @@ public:
     CDateTime Now() const override { return m_now; }
 
 private:
-    CCoreHost* m_previous = nullptr;
     CDateTime m_now{CDateTime(2021, 12, 1, 12, 0, 0)};
 };

@@ -15,17 +15,6 @@ namespace {
 constexpr LCID kGerman = MAKELCID(0x0407, SORT_DEFAULT);
 constexpr LCID kEnglishUS = MAKELCID(0x0409, SORT_DEFAULT);
 
-// Installs the host for one test.
-class ScopedHost {
-public:
-    explicit ScopedHost(LCID locale) : host(locale) { m_previous = SetCoreHost(&host); }
-    ~ScopedHost() { SetCoreHost(m_previous); }
-    CWin32CoreHost host;
-
-private:
-    CCoreHost* m_previous;
-};
-
 std::string ToAnsi(const char* utf8)
 {
     wchar_t wide[2048];
@@ -39,48 +28,48 @@ std::string ToAnsi(const char* utf8)
 
 TEST(LocaleDates, GermanLocaleWritesGermanFormDateAloneAtMidnight)
 {
-    ScopedHost scoped(kGerman);
-    EXPECT_EQ(scoped.host.FormatDateTime(CDateTime(2021, 12, 24, 18, 0, 0)), "24.12.2021 18:00:00");
-    EXPECT_EQ(scoped.host.FormatDateTime(CDateTime(2021, 12, 24, 0, 0, 0)), "24.12.2021");
+    const CWin32CoreHost host(kGerman);
+    EXPECT_EQ(host.FormatDateTime(CDateTime(2021, 12, 24, 18, 0, 0)), "24.12.2021 18:00:00");
+    EXPECT_EQ(host.FormatDateTime(CDateTime(2021, 12, 24, 0, 0, 0)), "24.12.2021");
     CTermin termin;
-    ASSERT_TRUE(termin.ParseText("24.12.2021 18:00:00;1;1;Weihnachten"));
-    EXPECT_EQ(termin.FormatText(), "24.12.2021 18:00:00;1;1;Weihnachten");
+    ASSERT_TRUE(termin.ParseText("24.12.2021 18:00:00;1;1;Weihnachten", host));
+    EXPECT_EQ(termin.FormatText(host), "24.12.2021 18:00:00;1;1;Weihnachten");
 }
 
 TEST(LocaleDates, GermanFormReadsTheSameInUsEnglish)
 {
-    ScopedHost scoped(kEnglishUS);
+    const CWin32CoreHost host(kEnglishUS);
     CTermin termin;
     // Read as German although 1.5. would be January 5th in US order.
-    ASSERT_TRUE(termin.ParseText("1.5.2019 07:05:00;1;0;Mai"));
+    ASSERT_TRUE(termin.ParseText("1.5.2019 07:05:00;1;0;Mai", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "01.05.2019 07:05:00");
-    ASSERT_TRUE(termin.ParseText("24.12.2021;0;1;X"));
+    ASSERT_TRUE(termin.ParseText("24.12.2021;0;1;X", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 00:00:00");
 }
 
 TEST(LocaleDates, UsEnglishReadsBackWhatItWrites)
 {
-    ScopedHost scoped(kEnglishUS);
+    const CWin32CoreHost host(kEnglishUS);
     const CTermin written(CDateTime(2021, 12, 24, 18, 30, 15), true, 2, "Feier");
-    const std::string text = written.FormatText();
+    const std::string text = written.FormatText(host);
     EXPECT_EQ(text.find("24.12.2021"), std::string::npos) << text;  // not the German form
     CTermin readBack;
-    ASSERT_TRUE(readBack.ParseText(text)) << text;
+    ASSERT_TRUE(readBack.ParseText(text, host)) << text;
     EXPECT_DOUBLE_EQ(readBack.m_dtTarget.m_dt, written.m_dtTarget.m_dt);
 
     const CTermin midnight(CDateTime(2021, 3, 4, 0, 0, 0), false, 0, "");
-    ASSERT_TRUE(readBack.ParseText(midnight.FormatText()));
+    ASSERT_TRUE(readBack.ParseText(midnight.FormatText(host), host));
     EXPECT_EQ(readBack.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "04.03.2021 00:00:00");
-    EXPECT_EQ(midnight.FormatText().find(':'), std::string::npos) << midnight.FormatText();
+    EXPECT_EQ(midnight.FormatText(host).find(':'), std::string::npos) << midnight.FormatText(host);
 }
 
 TEST(LocaleDates, RejectsTextNoLocaleReads)
 {
     for (const LCID locale : {kGerman, kEnglishUS}) {
-        ScopedHost scoped(locale);
+        const CWin32CoreHost host(locale);
         CTermin termin;
-        EXPECT_FALSE(termin.ParseText("kein Datum;1;0;X"));
-        EXPECT_FALSE(termin.ParseText("31.02.2021;1;0;X"));
+        EXPECT_FALSE(termin.ParseText("kein Datum;1;0;X", host));
+        EXPECT_FALSE(termin.ParseText("31.02.2021;1;0;X", host));
     }
 }
 
@@ -111,18 +100,18 @@ TEST(Win32Host, ClockIsLocalTimeInWholeSeconds)
 TEST(LocaleDates, FourDigitYearIsTakenAsWrittenAndBelow100IsInvalid)
 {
     for (const LCID locale : {kGerman, kEnglishUS}) {
-        ScopedHost scoped(locale);
+        const CWin32CoreHost host(locale);
         CTermin termin;
         // German form and the locale parser's US form: neither may turn 0001 into 2001.
         for (const char* bad : {"01.01.0001;0;0;X", "1/1/0001;0;0;X", "12/24/0099 6:00:00 PM;0;0;X",
                                 "0001-01-01;0;0;X"})
-            EXPECT_FALSE(termin.ParseText(bad)) << bad << " in locale " << locale;
+            EXPECT_FALSE(termin.ParseText(bad, host)) << bad << " in locale " << locale;
     }
-    ScopedHost us(kEnglishUS);
+    const CWin32CoreHost host(kEnglishUS);
     CTermin termin;
-    ASSERT_TRUE(termin.ParseText("12/24/2021 6:30:15 PM;1;2;Feier"));
+    ASSERT_TRUE(termin.ParseText("12/24/2021 6:30:15 PM;1;2;Feier", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y %H:%M:%S"), "24.12.2021 18:30:15");
-    ASSERT_TRUE(termin.ParseText("1/2/0100;0;0;X"));
+    ASSERT_TRUE(termin.ParseText("1/2/0100;0;0;X", host));
     EXPECT_EQ(termin.m_dtTarget.Format("%d.%m.%Y"), "02.01.0100");
 }
 

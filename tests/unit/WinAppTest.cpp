@@ -1,8 +1,9 @@
 // Application base paths and the version resource of this very program.
 #include "framework/PathParts.h"
 #include "framework/VersionInfo.h"
-#include "framework/WinApp.h"
 #include "res/version.h"
+
+#include "TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ using namespace orv::Windows;
 
 TEST(WinAppPaths, DerivedFromTheProgramFile)
 {
-    WinApp app("Zielmark");
+    CTestApp app("Zielmark");
     ASSERT_TRUE(app.InitInstance());
     const std::string program = GetModulePath(nullptr);
     const CAppPaths& paths = app.GetPaths();
@@ -41,7 +42,7 @@ TEST(WinAppPaths, EveryPathFollowsTheProgramFileAndNoneWithoutIt)
 
 TEST(WinAppPaths, NameComesFromTheStringTableByDefault)
 {
-    WinApp app;
+    CTestApp app;
     EXPECT_EQ(app.m_strAppName, "Zielmark");
 }
 
