@@ -53,6 +53,11 @@ std::vector<std::string> AppointmentNames(const std::vector<std::string>& names)
 
 }  // namespace
 
+void CTerminList::AddAll(const CTerminList& other)
+{
+    m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end());
+}
+
 void CTerminList::SetSize(size_t count)
 {
     if (count == 0) {

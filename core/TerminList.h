@@ -34,6 +34,8 @@ public:
     const CTermin& operator[](size_t index) const { return m_items.at(index); }
     void Add(const CTermin& termin) { m_items.push_back(termin); }
     void Add(CTermin&& termin) { m_items.push_back(std::move(termin)); }
+    // Copies of every record of `other` after the last one, in their order.
+    void AddAll(const CTerminList& other);
     // Room for `count` records in all, so that adding many does not move them again and again.
     void Reserve(size_t count) { m_items.reserve(count); }
 

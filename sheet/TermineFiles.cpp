@@ -111,9 +111,6 @@ bool CTermineFiles::Read(HWND owner, CTerminList& termine, const std::string& pa
     if (m_services.RunModal(dialog) != IDOK)
         return false;
     termine.m_bModified = true;
-    const size_t first = termine.GetSize();
-    termine.SetSize(first + dialog.m_termine.GetSize());
-    for (size_t i = 0; i < dialog.m_termine.GetSize(); ++i)
-        termine[first + i] = dialog.m_termine[i];
+    termine.AddAll(dialog.m_termine);
     return true;
 }

@@ -104,8 +104,7 @@ void CTerminePropPage::OnNew()
     if (m_services.RunModal(dialog) != IDOK)
         return;
     m_termine.m_bModified = true;
-    m_termine.SetSize(m_termine.GetSize() + 1);
-    m_termine[m_termine.GetSize() - 1] = dialog.m_termin;
+    m_termine.Add(dialog.m_termin);
     m_list.Refill();
     MarkChanged(true);
 }

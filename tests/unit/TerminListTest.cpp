@@ -137,6 +137,17 @@ TEST(TerminListEdit, RemoveIndicesTakesTheNamedRecords)
     EXPECT_EQ(list.m_bModified, 0);
 }
 
+TEST(TerminListEdit, AddAllAppendsCopiesInOrder)
+{
+    CTerminList list = ListOf({"01.01.2022;0;0;A"});
+    const CTerminList more = ListOf({"02.01.2021;1;0;B", "03.01.2021;0;0;C"});
+    list.AddAll(more);
+    list.AddAll(CTerminList());
+    // After the last, not sorted in.
+    EXPECT_EQ(TextsOf(list), (Texts{"01.01.2022;0;0;A", "02.01.2021;1;0;B", "03.01.2021;0;0;C"}));
+    EXPECT_EQ(more.GetSize(), 2u);
+}
+
 TEST(TerminListEdit, SortsInEitherDirection)
 {
     CTerminList list = ListOf({"03.01.2022;0;0;C", "01.01.2022;0;0;A", "02.01.2022;0;0;B"});
