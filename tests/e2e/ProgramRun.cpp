@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -36,6 +37,17 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
 }
 
 }  // namespace
+
+DWORD Patience(DWORD timeoutMs)
+{
+    static const DWORD factor = [] {
+        char text[16] = "";
+        const DWORD length = GetEnvironmentVariableA("ZIELMARK_TEST_PATIENCE", text, sizeof(text));
+        const unsigned long value = length > 0 && length < sizeof(text) ? strtoul(text, nullptr, 10) : 1;
+        return static_cast<DWORD>(value >= 1 && value <= 100 ? value : 1);
+    }();
+    return timeoutMs * factor;
+}
 
 std::string InstalledExe()
 {
@@ -206,12 +218,12 @@ bool ProgramRun::IsRunning() const
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs)
 {
-    return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    return WaitForSingleObject(m_process.hProcess, Patience(timeoutMs)) == WAIT_OBJECT_0;
 }
 
 bool ProgramRun::WaitForIdle(DWORD timeoutMs)
 {
-    return WaitForInputIdle(m_process.hProcess, timeoutMs) == 0;
+    return WaitForInputIdle(m_process.hProcess, Patience(timeoutMs)) == 0;
 }
 
 DWORD ProgramRun::ExitCode() const

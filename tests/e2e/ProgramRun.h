@@ -14,13 +14,18 @@ namespace e2e {
 std::string InstalledExe();
 std::string FolderOf(const std::string& path);
 
-// Polls `condition` every few milliseconds until it holds or `timeoutMs` has passed.
+// The waits are made for a real processor: ZIELMARK_TEST_PATIENCE (a whole factor, 1 when unset)
+// stretches every one, for a machine that emulates its processor.
+DWORD Patience(DWORD timeoutMs);
+
+// Polls `condition` every few milliseconds until it holds or `timeoutMs` (stretched) has passed.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
+    const DWORD limit = Patience(timeoutMs);
     while (!condition()) {
-        if (GetTickCount() - start >= timeoutMs)
+        if (GetTickCount() - start >= limit)
             return condition();
         Sleep(5);
     }
