@@ -38,10 +38,6 @@ public:
 
     bool PreTranslateMessage(MSG* msg) override;
 
-    // A new frame is fitted over two paints: the first after the change may still see the old
-    // sizes, the second one always fits.
-    enum class FrameChange { None, Requested, SecondPaint };
-
     CSettingsData GetSettings() const override { return {m_model.GetTermine(), m_image, m_options}; }
     void SetSettings(const CSettingsData& edited) override
     {
@@ -61,6 +57,10 @@ protected:
     virtual int32_t StartTicker();
 
 private:
+    // A new frame is fitted over two paints: the first after the change may still see the old
+    // sizes, the second one always fits.
+    enum class FrameChange { None, Requested, SecondPaint };
+
     void LoadOptions();
     void SaveAll();
     void ApplyBorder();

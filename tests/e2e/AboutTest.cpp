@@ -18,7 +18,7 @@ TEST_F(ZielmarkTest, InfoListsEveryAppointmentNearestFirstWithTheExesVersion)
     ASSERT_NE(timer, nullptr);
     HWND about = OpenInfo(Run(), timer);
     ASSERT_NE(about, nullptr);
-    Sleep(300);  // let it paint
+    Sleep(Patience(300));  // let it paint
     EXPECT_TRUE(ScreenImage::Capture(WindowRect(about)).SaveBmp(ScreenshotFolder() + "\\about.bmp"));
 
     char title[64] = "";

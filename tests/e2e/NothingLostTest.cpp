@@ -67,7 +67,7 @@ TEST_F(ZielmarkTest, CloseWhileDueMessagesAreOpenEndsCleanlyAndSavesThemHandled)
 
     // The second box opens on top of the first at a later tick.
     ASSERT_TRUE(WaitUntil([&] { return DueBoxes(Run(), timer).size() >= 2; }, 5000));
-    Sleep(500);  // the boxes and the window repainted behind them
+    Sleep(Patience(500));  // the boxes and the window repainted behind them
     const std::vector<HWND> boxes = DueBoxes(Run(), timer);
     RECT both = WindowRect(timer);
     for (HWND box : boxes) {
@@ -153,7 +153,7 @@ TEST_P(EndedWhileDueMessagesWait, TheNextStartShowsEveryOneNotShownYet)
     ASSERT_NE(timer, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return DueBoxes(Run(), timer).size() >= left.size(); }, 20000))
         << DueBoxes(Run(), timer).size() << " of " << left.size() << " messages";
-    Sleep(500);  // a message too many would come at a later tick
+    Sleep(Patience(500));  // a message too many would come at a later tick
     std::multiset<std::string> shown;
     for (HWND box : DueBoxes(Run(), timer)) {
         const std::string text = ControlText(box, 0xFFFF);

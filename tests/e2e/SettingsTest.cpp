@@ -85,7 +85,7 @@ bool Closed(HWND window)
 // The sheet and the timer window below it in one picture.
 void SaveSheetScreenshot(HWND sheet, HWND timer, const std::string& name)
 {
-    Sleep(300);
+    Sleep(Patience(300));
     RECT both = WindowRect(sheet);
     const RECT under = WindowRect(timer);
     UnionRect(&both, &both, &under);
@@ -198,7 +198,7 @@ TEST_F(ZielmarkTest, DisplayStyleSchemeAndDoubleClickCommandReachTheWindow)
 
     // "erweitert" is the long text; "Papier" fades between light colours.
     EXPECT_TRUE(WaitUntil([&] { return WindowSize(timer).cx > standard.cx + 100; }, 3000));
-    Sleep(300);
+    Sleep(Patience(300));
     RECT client{};
     GetClientRect(timer, &client);
     MapWindowPoints(timer, nullptr, reinterpret_cast<POINT*>(&client), 2);
@@ -379,7 +379,7 @@ TEST_F(ZielmarkTest, AskingForTheSheetOrInfoAgainBringsTheOpenOneToTheFront)
     // What a double-click on the tray icon does while the sheet is open: the command is posted.
     PostMessageA(timer, WM_COMMAND, 40005, 0);
     PostMessageA(timer, WM_COMMAND, 57664, 0);
-    Sleep(500);
+    Sleep(Patience(500));
     EXPECT_EQ(Run().FindWindowsOf("#32770", timer).size(), 1u);
     EXPECT_EQ(GetForegroundWindow(), sheet);
     PressKey(VK_ESCAPE);

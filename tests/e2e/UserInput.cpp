@@ -83,7 +83,7 @@ bool PressButtonAt(POINT at, Button button)
 {
     const bool moved = MoveMouse(at);
     // The echo of this move must reach the program while its window still stands there.
-    Sleep(kEchoMs);
+    Sleep(Patience(kEchoMs));
     PressButton(button);
     return moved;
 }
