@@ -1,8 +1,12 @@
 # Zielmark: every command installs what is missing, configures and builds first.
-.PHONY: test run fuzz bench dist clean clean-chroot setup
+.PHONY: test test32 run fuzz bench dist clean clean-chroot setup
 
 test:
 	bash scripts/test.sh
+
+# Every Wine test on the shipped 32-bit build, in an emulated machine where this one refuses 32-bit code.
+test32:
+	bash scripts/test32.sh
 
 run:
 	bash scripts/run.sh
@@ -25,3 +29,4 @@ clean:
 # The second Wine's chroot (.cache/wine-trixie): unmounted first, so nothing outside it goes along.
 clean-chroot:
 	bash scripts/wine-chroot.sh remove .cache/wine-trixie
+	rm -rf .cache/wine-vm32
