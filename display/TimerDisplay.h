@@ -32,8 +32,6 @@ public:
     SIZE GetSurfaceSize() const { return m_size; }
     void Blit(HDC target) const;
 
-    const std::string& GetLastText() const { return m_lastText; }
-    HDC SurfaceDC() const { return m_surface.Get(); }
     // kMargin in the screen's density.
     int Margin() const { return m_margin; }
 

@@ -78,7 +78,8 @@ int main(int argc, char** argv)
         return Fail("the model did not load the sample appointments");
     CTimerDisplay display(dc.Get());
     const int displayType = CDisplaySet().m_nDisplayType;
-    display.RenderText(model.ComposeText(host.Now(), displayType));
+    const std::string firstText = model.ComposeText(host.Now(), displayType);
+    display.RenderText(firstText);
     if (model.GetDayCount() < 0)
         return Fail("the model shows no appointment");
     const SIZE size = display.GetSurfaceSize();
@@ -91,7 +92,7 @@ int main(int argc, char** argv)
     if (!referenceDC.Get() || !referenceBitmap)
         return Fail("cannot create the reference bitmap");
     const CSelection selected(referenceDC.Get(), referenceBitmap.Get());
-    BitBlt(referenceDC.Get(), 0, 0, size.cx, size.cy, display.SurfaceDC(), 0, 0, SRCCOPY);
+    display.Blit(referenceDC.Get());
 
     // What the window does: every tick composes and renders (drawing only what changed), and a
     // paint, which only a changed tick asks for, copies the finished surface.
@@ -130,7 +131,7 @@ int main(int argc, char** argv)
     if (plain.mean <= 0.0 || plain.median <= 0.0)
         return Fail("the reference took no measurable time");
     std::printf("paint: %d iterations, surface %ldx%ld, text \"%s\"\n", iterations, size.cx,
-                size.cy, display.GetLastText().c_str());
+                size.cy, firstText.c_str());
     std::printf("paint: Zielmark tick (compose, render)  mean %8.2f us  median %8.2f us\n",
                 ticks.mean * 1e6, ticks.median * 1e6);
     std::printf("paint: Zielmark paint (Blit)            mean %8.2f us  median %8.2f us\n",

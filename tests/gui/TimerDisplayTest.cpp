@@ -8,9 +8,30 @@
 
 namespace {
 
+// What a paint of the display shows now: its surface copied onto a bitmap of the test's own.
+class CPainted {
+public:
+    explicit CPainted(const CTimerDisplay& display)
+        : m_screen(nullptr),
+          m_dc(m_screen.Get()),
+          m_bitmap(CreateCompatibleBitmap(m_screen.Get(), display.GetSurfaceSize().cx,
+                                          display.GetSurfaceSize().cy)),
+          m_selected(m_dc.Get(), m_bitmap.Get())
+    {
+        display.Blit(m_dc.Get());
+    }
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc.Get(), x, y); }
+
+private:
+    CClientDC m_screen;
+    CMemoryDC m_dc;
+    CBitmap m_bitmap;
+    CSelection m_selected;
+};
+
 COLORREF SurfacePixel(const CTimerDisplay& display, int x, int y)
 {
-    return GetPixel(display.SurfaceDC(), x, y);
+    return CPainted(display).Pixel(x, y);
 }
 
 CDisplaySet Fading(bool transparent, ColorRef start, ColorRef end)
@@ -86,7 +107,9 @@ TEST(TimerDisplay, FrameOnlyRepaintLeavesTheTextAsFullRenderingDraws)
     const SIZE size = stepped.GetSurfaceSize();
     ASSERT_EQ(size.cx, fresh.GetSurfaceSize().cx);
     ASSERT_EQ(size.cy, fresh.GetSurfaceSize().cy);
+    const CPainted steppedPaint(stepped);
+    const CPainted freshPaint(fresh);
     for (int y = 0; y < size.cy; ++y)
         for (int x = 0; x < size.cx; ++x)
-            ASSERT_EQ(SurfacePixel(stepped, x, y), SurfacePixel(fresh, x, y)) << x << "," << y;
+            ASSERT_EQ(steppedPaint.Pixel(x, y), freshPaint.Pixel(x, y)) << x << "," << y;
 }
