@@ -1,6 +1,7 @@
 // The system's file and colour dialogs run through RunModal: owned by the right window, the
 // colour dialog owning messages while it is open, and cancelled from outside.
 #include "GuiTestSupport.h"
+#include "SheetTestSupport.h"
 
 #include "platform/CommonDialogs.h"
 
@@ -8,18 +9,20 @@
 
 namespace {
 
-// Polls for the dialog from inside its own modal loop, then cancels it.
-void CancelWhenShown(HWND owner, HWND& seen, HWND& ownerDuringRun, orv::Windows::WinApp& app, int tries = 60)
+// Polls for the dialog from inside its own modal loop, keeps a screenshot of it, then cancels it.
+void CancelWhenShown(HWND owner, HWND& seen, HWND& ownerDuringRun, orv::Windows::WinApp& app,
+                     const char* screenshot, int tries = 60)
 {
-    AfterDelay(100, [&, owner, tries] {
+    AfterDelay(100, [&, owner, screenshot, tries] {
         const HWND dialog = OwnedDialog(owner);
         if (!dialog) {
             if (tries > 0)
-                CancelWhenShown(owner, seen, ownerDuringRun, app, tries - 1);
+                CancelWhenShown(owner, seen, ownerDuringRun, app, screenshot, tries - 1);
             return;
         }
         seen = dialog;
         ownerDuringRun = app.GetOwnerHandle();
+        EXPECT_TRUE(SaveScreenshot(dialog, screenshot)) << screenshot;
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
 }
@@ -34,7 +37,7 @@ TEST(CommonDialogs, FileDialogIsOwnedByItsOwnerAndCancelReturnsCancel)
     CFileDialog dialog(true, "", "", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
                        "Termin-Listen (*.lst)|*.lst|Alle Dateien (*.*)|*.*||", owner.Handle());
     HWND seen = nullptr, ownerDuringRun = nullptr;
-    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app);
+    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app, "file_dialog");
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
     EXPECT_NE(seen, nullptr);
     EXPECT_EQ(ownerDuringRun, owner.Handle());  // messages meanwhile belong to its owner
@@ -51,7 +54,7 @@ TEST(CommonDialogs, ColorDialogOwnsMessagesWhileOpenAndKeepsItsColourOnCancel)
     COLORREF custom[16] = {};
     CColorDialog dialog(RGB(1, 2, 3), CC_RGBINIT, custom, owner.Handle());
     HWND seen = nullptr, ownerDuringRun = nullptr;
-    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app);
+    CancelWhenShown(owner.Handle(), seen, ownerDuringRun, app, "color_dialog");
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(ownerDuringRun, seen);
