@@ -31,7 +31,7 @@ for name in ${ZM_VM_TESTS:-portable win32 gui e2e}; do
     code=$?
     summary="$(grep -E '^\[  PASSED  \]|^\[  FAILED  \] [0-9]+ test' "$logs/$name.log" | tr '\n' ' ')"
     echo "test32: $name exit $code in $(($(date +%s) - started)) s: ${summary:-no summary} (log: $logs/$name.log)"
-    grep -E '^\[  FAILED  \] [A-Za-z]' "$logs/$name.log" | sort -u
+    grep -E '^\[  FAILED  \] [A-Za-z].* \([0-9]+ ms\)$' "$logs/$name.log"
     [ "$code" -eq 0 ] || status=1
 done
 for bmp in "$win"/screenshots/*.bmp; do

@@ -25,6 +25,6 @@ declare -p ZM_VM_TESTS ZIELMARK_TEST_PATIENCE 2>/dev/null | sed 's/^declare -x/e
 started=$(date +%s)
 status=0
 bash "$root/scripts/wine-vm.sh" run "$vm_dir" "$root" scripts/test32-vm.sh || status=$?
-grep -a "test32:\|FAILED  \] [A-Za-z]" "$vm_dir/console.log" | tr -d '\r' || true
+tr -d '\r' <"$vm_dir/console.log" | grep -a -o 'test32: .*\|\[  FAILED  \] [A-Za-z].*' || true
 echo "test32: the machine ran $(($(date +%s) - started)) s and ended with $status"
 exit "$status"
