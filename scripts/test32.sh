@@ -14,7 +14,11 @@ if ! command -v qemu-system-x86_64 >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends qemu-system-x86 >/dev/null
 fi
 echo "== the shipped 32-bit build =="
-bash "$root/scripts/build-win32.sh" win32 -DZIELMARK_BENCH=OFF
+case " ${ZM_VM_TESTS:-} " in
+    *" bench "*) bench=ON ;;
+    *) bench=OFF ;;
+esac
+bash "$root/scripts/build-win32.sh" win32 -DZIELMARK_BENCH="$bench"
 echo "== the test machine: Debian 13 booted under emulation =="
 bash "$root/scripts/wine-chroot.sh" prepare "$chroot_dir"
 bash "$root/scripts/wine-vm.sh" prepare "$chroot_dir" "$vm_dir"
