@@ -2,6 +2,7 @@
 #include "app/Win32CoreHost.h"
 
 #include "platform/CodePage.h"
+#include "platform/LateDlls.h"
 #include "platform/ResourceText.h"
 
 #include <oleauto.h>
@@ -13,7 +14,7 @@ namespace {
 // Frees a BSTR when it goes out of scope.
 class CBstr {
 public:
-    ~CBstr() { SysFreeString(m_text); }
+    ~CBstr() { orv::late::SysFreeString(m_text); }
     BSTR* operator&() { return &m_text; }
     BSTR Get() const { return m_text; }
 
@@ -105,7 +106,7 @@ CDateTime CWin32CoreHost::Now() const
 std::string CWin32CoreHost::FormatDateTime(const CDateTime& value) const
 {
     CBstr text;
-    if (FAILED(VarBstrFromDate(value.m_dt, m_locale, 0, &text)))
+    if (FAILED(orv::late::VarBstrFromDate(value.m_dt, m_locale, 0, &text)))
         return {};
     return Narrow(text.Get());
 }
@@ -140,7 +141,7 @@ bool CWin32CoreHost::ParseLocaleDateTime(const std::string& text, CDateTime& val
 {
     DATE date = 0;
     std::wstring wide = Widen(text);
-    if (wide.empty() || FAILED(VarDateFromStr(&wide[0], m_locale, 0, &date)))
+    if (wide.empty() || FAILED(orv::late::VarDateFromStr(&wide[0], m_locale, 0, &date)))
         return false;
     // Keep whole seconds only, as everything else does.
     CDateTime::Parts parts;

@@ -32,6 +32,9 @@ constexpr char kComCtl[] = "comctl32.dll";
 constexpr char kComDlg[] = "comdlg32.dll";
 constexpr char kShell[] = "shell32.dll";
 constexpr char kVersion[] = "version.dll";
+constexpr char kOleAut[] = "oleaut32.dll";
+// What a Var... call gives when oleaut32 or the function cannot be had.
+constexpr HRESULT kOleAutMissing = HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
 
 // ShellExecute's and FindExecutable's result when the DLL cannot be had (values up to 32 fail).
 const HINSTANCE kShellFailed = reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
@@ -115,6 +118,28 @@ BOOL VerQueryValueA(const void* block, LPCSTR path, void** value, UINT* length)
 {
     return Call<decltype(::VerQueryValueA)>(kVersion, "VerQueryValueA", FALSE, block, path, value,
                                             length);
+}
+
+HRESULT VarBstrFromDate(DATE value, LCID locale, ULONG flags, BSTR* text)
+{
+    return Call<decltype(::VarBstrFromDate)>(kOleAut, "VarBstrFromDate", kOleAutMissing, value,
+                                             locale, flags, text);
+}
+
+HRESULT VarDateFromStr(LPCOLESTR text, LCID locale, ULONG flags, DATE* value)
+{
+    // Some headers declare the text without const; the function only reads it.
+    return Call<decltype(::VarDateFromStr)>(kOleAut, "VarDateFromStr", kOleAutMissing,
+                                            const_cast<LPOLESTR>(text), locale, flags, value);
+}
+
+void SysFreeString(BSTR text)
+{
+    // Only a string that oleaut32 gave is ever freed, so the DLL is there already.
+    if (!text)
+        return;
+    if (const FARPROC found = FindExport(kOleAut, "SysFreeString"))
+        reinterpret_cast<decltype(::SysFreeString)*>(reinterpret_cast<void (*)()>(found))(text);
 }
 
 }  // namespace orv::late

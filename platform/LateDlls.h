@@ -1,9 +1,11 @@
-// The calls into system DLLs that only dialogs, the tray icon, help or the About box need.
+// The calls into system DLLs that only dialogs, the tray icon, help, the About box or a locale's
+// date text need.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
+#include <oleauto.h>
 #include <shellapi.h>
 
 // Each DLL is loaded at the first call of one of its functions and then stays loaded, so the
@@ -32,6 +34,12 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
 DWORD GetFileVersionInfoSizeA(LPCSTR file, DWORD* handle);
 BOOL GetFileVersionInfoA(LPCSTR file, DWORD handle, DWORD size, void* block);
 BOOL VerQueryValueA(const void* block, LPCSTR path, void** value, UINT* length);
+
+// oleaut32 pulls in the COM libraries, some megabytes that the idle window does not need.
+HRESULT VarBstrFromDate(DATE value, LCID locale, ULONG flags, BSTR* text);
+HRESULT VarDateFromStr(LPCOLESTR text, LCID locale, ULONG flags, DATE* value);
+// Frees what VarBstrFromDate gave; nothing to do for null.
+void SysFreeString(BSTR text);
 
 // The export `name` of the system DLL `dll`, loading the DLL if it is not yet; null when either
 // is missing (the last error then says which).

@@ -12,9 +12,9 @@ SYSTEM_DLLS = {
     "comdlg32.dll", "version.dll", "oleaut32.dll", "ole32.dll", "msvcrt.dll", "shlwapi.dll",
     "uxtheme.dll", "winmm.dll", "imm32.dll", "ws2_32.dll", "rpcrt4.dll", "ntdll.dll",
 }
-# DLLs only dialogs, the tray icon, help or the About box need: loaded at their first call, so
-# the idle timer window does not carry them.
-LATE_DLLS = {"comctl32.dll", "comdlg32.dll", "shell32.dll", "version.dll"}
+# DLLs only dialogs, the tray icon, help, the About box or a locale date text need: loaded at
+# their first call, so the idle timer window does not carry them.
+LATE_DLLS = {"comctl32.dll", "comdlg32.dll", "shell32.dll", "version.dll", "oleaut32.dll"}
 MACHINES = {"i386": (0x14C, 0x10B, "PE32"), "amd64": (0x8664, 0x20B, "PE32+")}
 SUBSYSTEM_GUI = 2
 RT_VERSION, RT_MANIFEST = 16, 24

@@ -45,6 +45,15 @@ TEST(LateDlls, EachDllIsLoadedByItsFirstCallAndAnswers)
     ASSERT_TRUE(late::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
 
+    // 1 January 2000 and back, through the locale's own date text.
+    BSTR text = nullptr;
+    ASSERT_EQ(late::VarBstrFromDate(36526.0, LOCALE_USER_DEFAULT, 0, &text), S_OK);
+    DATE date = 0;
+    EXPECT_EQ(late::VarDateFromStr(text, LOCALE_USER_DEFAULT, 0, &date), S_OK);
+    EXPECT_EQ(date, 36526.0);
+    late::SysFreeString(text);
+    late::SysFreeString(nullptr);
+
     // Nothing ran, so the dialog library has no error to report.
     EXPECT_EQ(late::CommDlgExtendedError(), 0u);
     char program[MAX_PATH] = "";
