@@ -53,7 +53,7 @@ run "idle CPU share and private memory: Zielmark.exe against the reference windo
     "$(winepath -w "$win32/tests/bench/RefWindow.exe")" "${BENCH_SECONDS:-15}" "${BENCH_ROUNDS:-3}"
 
 echo
-echo "== summary for $ZM_WINE_BUILD_NOTE ($(uptime | sed 's/.*load average/load average/')) =="
+echo "== summary for $ZM_WINE_BUILD_NOTE ($(uptime 2>/dev/null | sed 's/.*load average/load average/')) =="
 tr -d '\r' <"$rows" | awk -F '\t' '
     BEGIN { printf "%-44s %12s %12s %24s %14s  %s\n", "figure", "Zielmark", "reference", "comparison", "target", "" }
     $1 == "@table" { printf "%-44s %12s %12s %24s %14s  %s\n", $2, $3, $4, $5, $6, $7 }'
