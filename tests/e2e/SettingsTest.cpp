@@ -4,6 +4,7 @@
 // falls due.
 #include "E2eFixture.h"
 #include "HelpRequests.h"
+#include "LocalTimeAfter.h"
 #include "RemoteList.h"
 #include "ScreenCapture.h"
 #include "UserInput.h"
@@ -394,18 +395,7 @@ TEST_F(ZielmarkTest, AskingForTheSheetOrInfoAgainBringsTheOpenOneToTheFront)
 // German date text of the local time `seconds` from now.
 std::string LocalTimeIn(int seconds)
 {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    FILETIME file{};
-    SystemTimeToFileTime(&now, &file);
-    ULARGE_INTEGER ticks{};
-    ticks.LowPart = file.dwLowDateTime;
-    ticks.HighPart = file.dwHighDateTime;
-    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
-    file.dwLowDateTime = ticks.LowPart;
-    file.dwHighDateTime = ticks.HighPart;
-    SYSTEMTIME then{};
-    FileTimeToSystemTime(&file, &then);
+    const SYSTEMTIME then = LocalTimeAfter(seconds);
     return GermanDateTime(Date{then.wYear, then.wMonth, then.wDay}, then.wHour, then.wMinute, then.wSecond);
 }
 

@@ -1,6 +1,7 @@
 // The timer window with damaged stored placements, a close while due messages are open or
 // waiting, a due message the system refuses, and the settings asked for again while open.
 #include "GuiTestSupport.h"
+#include "LocalTimeAfter.h"
 #include "ScreenCapture.h"
 #include "SheetTestSupport.h"
 #include "TimerGeometry.h"
@@ -51,18 +52,7 @@ WINDOWPLACEMENT Placement(UINT showCmd, RECT normal)
 // German date text `days` away from now, at 12:00:00.
 std::string DayText(int days)
 {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    FILETIME file{};
-    SystemTimeToFileTime(&now, &file);
-    ULARGE_INTEGER ticks{};
-    ticks.LowPart = file.dwLowDateTime;
-    ticks.HighPart = file.dwHighDateTime;
-    ticks.QuadPart += static_cast<LONGLONG>(days) * 24LL * 3600LL * 10000000LL;
-    file.dwLowDateTime = ticks.LowPart;
-    file.dwHighDateTime = ticks.HighPart;
-    SYSTEMTIME day{};
-    FileTimeToSystemTime(&file, &day);
+    const SYSTEMTIME day = LocalTimeAfter(days * 24LL * 3600LL);
     char text[32];
     wsprintfA(text, "%02d.%02d.%04d 12:00:00", day.wDay, day.wMonth, day.wYear);
     return text;
