@@ -395,7 +395,7 @@ bool ReadListFileEntries(CByteSource& source, const CAnsiConverter& converter,
     if (!reader.Start())
         return false;
     candidates.Reserve(candidates.GetSize() + std::min(reader.LinesSeen(), kMaxReservedRecords));
-    // One default appointment for all lines: its "tomorrow" needs the clock only once.
+    // Each line starts from the same empty appointment, made once for the whole file.
     const CTermin fresh;
     std::string text;
     for (;;) {
